@@ -9,7 +9,6 @@
 #include "app/folders.h"
 #include "platform/debug_log.h"
 #include "support/process.h"
-#include "support/unix_side.h"
 
 namespace {
 
@@ -46,9 +45,11 @@ std::vector<std::string> shortcutsIn(const std::string& folder) {
 class LaunchingTest : public testing::Test {
  protected:
   void SetUp() override {
-    const std::string unixRoot = testsupport::freshUnixSandbox("launching");
-    ASSERT_FALSE(unixRoot.empty()) << "no test sandbox";
-    root_ = testsupport::toWindowsPath(unixRoot);
+    // On the prefix's own drive: a shortcut to a file on Z: makes Wine probe
+    // that drive's volume label, which it reports as noise.
+    root_ = "C:\\zephrion-test-launching";
+    app::deleteFolderTree(root_.c_str(), root_.c_str());
+    ASSERT_TRUE(app::createFolderPath(root_.c_str()));
     SetEnvironmentVariableA("TMP", (root_ + "\\").c_str());
     SetEnvironmentVariableA("TEMP", (root_ + "\\").c_str());
     logger_ = root_ + "\\launch_logger.exe";
