@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "app/application_paths.h"
-#include "app/data_folder_layout.h"
+#include "components/install_data_folders.h"
 #include "app/folder_walk.h"
 
 namespace app {
@@ -66,7 +66,9 @@ bool isFolderWritable(const char* folder) {
   return created;
 }
 
-std::string dataFolderPath() { return applicationFolder() + "\\" + kDataFolderName; }
+std::string dataFolderPath() {
+  return applicationFolder() + "\\" + std::string(components::install_data::kDataFolderName);
+}
 
 bool deleteDataFolder() {
   const std::string folder = dataFolderPath();

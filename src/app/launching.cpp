@@ -8,7 +8,6 @@
 #include <cstdio>
 #include <string>
 
-#include "app/data_folder_layout.h"
 #include "app/folders.h"
 #include "app/temp_folder.h"
 #include "platform/debug_log.h"

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/data_folder_layout.h"
+#include "components/install_data_folders.h"
 #include "app/folder_walk.h"
 #include "app/folders.h"
 #include "platform/debug_log.h"
@@ -16,9 +16,7 @@ std::string tempSubFolderPath() {
   char temp[MAX_PATH + 1] = {};
   const DWORD length = GetTempPathA(MAX_PATH, temp);
   if (length == 0 || length > MAX_PATH) return {};
-  char folder[MAX_PATH + 32];
-  snprintf(folder, sizeof(folder), "%s%s", temp, kTempSubFolderName);
-  return folder;
+  return std::string(temp) + std::string(components::install_data::kTempSubFolderName);
 }
 
 bool cleanUpTempSubFolder() {
