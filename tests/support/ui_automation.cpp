@@ -6,6 +6,17 @@ namespace {
 constexpr DWORD kPollMs = 25;
 constexpr UINT kSendTimeoutMs = 5000;
 
+// The caption without sending a message: a window whose thread is busy (the
+// installer sleeps in its instance guard) still has a readable caption.
+std::string captionOf(HWND window) {
+  wchar_t wide[512] = {};
+  const int length = InternalGetWindowText(window, wide, 512);
+  if (length <= 0) return {};
+  char text[1024] = {};
+  WideCharToMultiByte(CP_ACP, 0, wide, length, text, sizeof(text) - 1, nullptr, nullptr);
+  return text;
+}
+
 struct FindRequest {
   const std::string* caption;
   const char* windowClass;  // nullptr: any class
@@ -22,7 +33,7 @@ BOOL CALLBACK matchTopLevel(HWND window, LPARAM param) {
     if (owner != request->pid) return TRUE;
   }
   if (request->windowClass != nullptr && className(window) != request->windowClass) return TRUE;
-  if (windowText(window) != *request->caption) return TRUE;
+  if (captionOf(window) != *request->caption) return TRUE;
   request->found = window;
   return FALSE;
 }
