@@ -9,11 +9,13 @@ constexpr UINT kSendTimeoutMs = 5000;
 // The caption without sending a message: a window whose thread is busy (the
 // installer sleeps in its instance guard) still has a readable caption.
 std::string captionOf(HWND window) {
-  wchar_t wide[512] = {};
-  const int length = InternalGetWindowText(window, wide, 512);
+  std::wstring wide(4096, L'\0');
+  const int length = InternalGetWindowText(window, wide.data(), static_cast<int>(wide.size()));
   if (length <= 0) return {};
-  char text[1024] = {};
-  WideCharToMultiByte(CP_ACP, 0, wide, length, text, sizeof(text) - 1, nullptr, nullptr);
+  std::string text(static_cast<size_t>(length) * 2 + 1, '\0');
+  const int bytes = WideCharToMultiByte(CP_ACP, 0, wide.data(), length, text.data(), static_cast<int>(text.size()),
+                                        nullptr, nullptr);
+  text.resize(bytes > 0 ? static_cast<size_t>(bytes) : 0);
   return text;
 }
 
@@ -122,14 +124,27 @@ HWND waitForMessageBox(const std::string& caption, DWORD timeoutMs, DWORD pid) {
   return waitForTopLevel(caption, "#32770", timeoutMs, pid);
 }
 
+// A message box can be found while it is still being built: wait briefly for
+// the control before giving up on it.
+HWND waitForDialogItem(HWND dialog, int id) {
+  const ULONGLONG deadline = GetTickCount64() + 5000;
+  for (;;) {
+    HWND item = GetDlgItem(dialog, id);
+    if (item != nullptr || !IsWindow(dialog) || GetTickCount64() >= deadline) return item;
+    Sleep(kPollMs);
+  }
+}
+
 std::string messageBoxText(HWND box) {
   // The message text is the static control with id 0xFFFF.
-  HWND text = GetDlgItem(box, 0xFFFF);
-  return text != nullptr ? windowText(text) : std::string();
+  // Read without a message: right after the instance guard's long sleep the
+  // box's thread may still count as hung.
+  HWND text = waitForDialogItem(box, 0xFFFF);
+  return text != nullptr ? captionOf(text) : std::string();
 }
 
 bool pressMessageBoxButton(HWND box, int buttonId) {
-  HWND button = GetDlgItem(box, buttonId);
+  HWND button = waitForDialogItem(box, buttonId);
   if (button == nullptr) return false;
   return PostMessageA(box, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED), reinterpret_cast<LPARAM>(button)) != FALSE;
 }
