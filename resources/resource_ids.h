@@ -6,6 +6,9 @@
 #define IDR_MANIFEST 1
 #define IDI_APP 128
 
+// DPleaseWaitDlg
+#define IDD_PLEASE_WAIT 153
+
 // Placeholder page of the first wizard (replaced by the real page sequence)
 #define IDD_PLACEHOLDER_PAGE 9000
 #define IDC_PLACEHOLDER_TEXT 9001

@@ -1,11 +1,13 @@
 #include <windows.h>
-#include <commctrl.h>
 
-#include "app/placeholder_wizard.h"
+#include "app/zephrion_installer_app.h"
+#include "platform/ui/worker.h"
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-  INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_LINK_CLASS};
-  InitCommonControlsEx(&controls);
-  app::runPlaceholderWizard(instance);
-  return 0;
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  CZephrionLumenixSDKInstallerApp application;
+  application.InitInstance();
+  const int exitCode = application.ExitInstance();
+  // A worker stuck in an uninterruptible call must not hold the exit.
+  ui::exitNowIfWorkersDetached(static_cast<UINT>(exitCode));
+  return exitCode;
 }

@@ -3,7 +3,7 @@
 #include <commctrl.h>
 #include <prsht.h>
 
-#include "app/app_texts.h"
+#include "platform/ui/message_box.h"
 #include "resource_ids.h"
 
 namespace app {
@@ -30,7 +30,7 @@ INT_PTR runPlaceholderWizard(HINSTANCE instance) {
   page.dwFlags = PSP_USETITLE;
   page.hInstance = instance;
   page.pszTemplate = MAKEINTRESOURCEA(IDD_PLACEHOLDER_PAGE);
-  page.pszTitle = kAppCaption;
+  page.pszTitle = ui::kMessageBoxCaption;
   page.pfnDlgProc = placeholderPageProc;
 
   PROPSHEETPAGEA pages[] = {page};
@@ -38,7 +38,7 @@ INT_PTR runPlaceholderWizard(HINSTANCE instance) {
   sheet.dwSize = sizeof(sheet);
   sheet.dwFlags = PSH_WIZARD | PSH_PROPSHEETPAGE | PSH_NOAPPLYNOW;
   sheet.hInstance = instance;
-  sheet.pszCaption = kAppCaption;
+  sheet.pszCaption = ui::kMessageBoxCaption;
   sheet.nPages = 1;
   sheet.ppsp = pages;
   return PropertySheetA(&sheet);

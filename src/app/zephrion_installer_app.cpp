@@ -1,0 +1,94 @@
+#include "app/zephrion_installer_app.h"
+
+#include <commctrl.h>
+#include <objidl.h>  // gdiplus.h needs it with WIN32_LEAN_AND_MEAN
+#include <gdiplus.h>
+
+#include <new>
+
+#include "app/application_paths.h"
+#include "app/folders.h"
+#include "app/instance_guard.h"
+#include "app/placeholder_wizard.h"
+#include "app/temp_folder.h"
+#include "components/file_server.h"
+#include "platform/debug_log.h"
+#include "platform/ui/common_controls.h"
+#include "platform/ui/message_box.h"
+#include "wizard/controls/please_wait_dlg.h"
+
+namespace {
+
+CZephrionLumenixSDKInstallerApp* theInstance = nullptr;
+
+std::unique_ptr<InstallerUpgradeInfo> makeUpgradeInfo(const char* fileName) {
+  namespace fs = components::file_server;
+  return std::unique_ptr<InstallerUpgradeInfo>(
+      new (std::nothrow) InstallerUpgradeInfo(fs::fileAddress(fs::suiteRepositoryFolder(), fileName), fileName));
+}
+
+}  // namespace
+
+CZephrionLumenixSDKInstallerApp* CZephrionLumenixSDKInstallerApp::instance() { return theInstance; }
+
+CZephrionLumenixSDKInstallerApp::CZephrionLumenixSDKInstallerApp() {
+  theInstance = this;
+  if (!app::readApplicationFolder(applicationFolder)) {
+    ui::messageBox(nullptr,
+                   "Unexpected Error. Unable to get the application path.\nSome of the features may not be available.");
+  }
+  app::setApplicationFolder(applicationFolder);
+  applicationFolderWritable = app::isFolderWritable(applicationFolder.c_str());
+  if (!applicationFolderWritable) {
+    platform::debugOutput(
+        "CZephrionLumenixSDKInstallerApp::CZephrionLumenixSDKInstallerApp - application folder not writable\n");
+  }
+
+  Gdiplus::GdiplusStartupInput input;
+  Gdiplus::GdiplusStartup(&gdiplusToken, &input, nullptr);
+
+  // The temporary subfolder is emptied in InitInstance, once the instance
+  // guard has passed: a second start must not destroy the files of the copy
+  // that is already running.
+
+  releaseUpgradeInfo = makeUpgradeInfo(kReleaseUpgradeInfoFileName);
+  betaUpgradeInfo = makeUpgradeInfo(kBetaUpgradeInfoFileName);
+}
+
+CZephrionLumenixSDKInstallerApp::~CZephrionLumenixSDKInstallerApp() {
+  if (theInstance == this) theInstance = nullptr;
+}
+
+bool CZephrionLumenixSDKInstallerApp::runInstanceGuard() {
+  DPleaseWaitDlg pleaseWait;
+  app::InstanceGuardHooks hooks;
+  hooks.showPleaseWait = [&] {
+    if (pleaseWait.create(nullptr)) ShowWindow(pleaseWait.hwnd(), SW_SHOW);
+  };
+  hooks.hidePleaseWait = [&] { pleaseWait.destroy(); };
+  hooks.sleep = [](unsigned milliseconds) { Sleep(milliseconds); };
+  hooks.showMessage = [](const char* message) { ui::messageBox(nullptr, message); };
+  return app::runInstanceGuard(hooks);
+}
+
+bool CZephrionLumenixSDKInstallerApp::InitInstance() {
+  ui::loadRichEdit2();
+  INITCOMMONCONTROLSEX controls = {8, 0xFF};
+  InitCommonControlsEx(&controls);
+
+  if (!runInstanceGuard()) return false;
+  app::cleanUpTempSubFolder();
+
+  app::runPlaceholderWizard(GetModuleHandleA(nullptr));
+  return false;
+}
+
+int CZephrionLumenixSDKInstallerApp::ExitInstance() {
+  releaseUpgradeInfo.reset();
+  betaUpgradeInfo.reset();
+  if (gdiplusToken != 0) {
+    Gdiplus::GdiplusShutdown(gdiplusToken);
+    gdiplusToken = 0;
+  }
+  return 0;
+}
