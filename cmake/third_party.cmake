@@ -17,3 +17,11 @@ target_include_directories(minizip SYSTEM PUBLIC "${_mz}")
 target_link_libraries(minizip PUBLIC ZLIB::ZLIB)
 # minizip's own code is not ours to fix; keep its warnings out of the build.
 target_compile_options(minizip PRIVATE -w)
+
+# minizip's writer, for tests that make archives at test time.
+foreach(f zip.c zip.h)
+  configure_file("${ZEPHRION_MINIZIP_SRC}/${f}" "${_mz}/${f}" COPYONLY)
+endforeach()
+add_library(minizip_zip STATIC EXCLUDE_FROM_ALL "${_mz}/zip.c")
+target_link_libraries(minizip_zip PUBLIC minizip)
+target_compile_options(minizip_zip PRIVATE -w)
