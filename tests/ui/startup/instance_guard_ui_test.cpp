@@ -3,17 +3,19 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <fstream>
 #include <memory>
-#include <sstream>
 
 #include "app/folders.h"
 #include "app/temp_folder.h"
+#include "support/test_files.h"
 #include "support/process.h"
 #include "support/ui_automation.h"
 #include "support/unix_side.h"
 
 namespace {
+
+using testsupport::readFile;
+using testsupport::writeFile;
 
 constexpr const char* kCaption = "Zephrion Vision Software XII 760 Installer";
 constexpr const char* kSameInstallerMessage =
@@ -26,17 +28,7 @@ constexpr const char* kLumenixMessage =
 // The guard waits four times five seconds.
 constexpr DWORD kGuardMs = 20000;
 
-void writeFile(const std::string& path, const std::string& text = "x") {
-  std::ofstream out(path, std::ios::binary);
-  out << text;
-}
 
-std::string readFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 // Starts the installer and waits for its wizard.
 HWND startWizard(testsupport::ChildProcess& installer, const std::string& exe = ZEPHRION_INSTALLER_EXE) {

@@ -3,21 +3,17 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <fstream>
-#include <sstream>
 
 #include "app/folders.h"
 #include "platform/debug_log.h"
+#include "support/test_files.h"
 #include "support/process.h"
 
 namespace {
 
-std::string readFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+using testsupport::readFile;
+using testsupport::writeFile;
+
 
 // Waits until the logging stub has written something.
 std::string waitForLog(const std::string& path, DWORD timeoutMs = 15000) {

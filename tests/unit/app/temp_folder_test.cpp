@@ -3,29 +3,21 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <fstream>
-#include <sstream>
 
 #include "app/folders.h"
 #include "platform/debug_log.h"
+#include "support/test_files.h"
 #include "support/process.h"
 #include "support/unix_side.h"
 
 namespace {
 
+using testsupport::readFile;
+using testsupport::writeFile;
+
 using platform::debug_capture::lines;
 
-void writeFile(const std::string& path, const std::string& text = "x") {
-  std::ofstream out(path, std::ios::binary);
-  out << text;
-}
 
-std::string readFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 // Points the process's temporary folder at a sandbox, so the real one of the
 // prefix is never touched.

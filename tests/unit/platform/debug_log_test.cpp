@@ -3,17 +3,14 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <fstream>
-#include <sstream>
+
+#include "support/test_files.h"
 
 namespace {
 
-std::string readFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+using testsupport::readFile;
+using testsupport::writeFile;
+
 
 class DebugLogTest : public testing::Test {
  protected:
