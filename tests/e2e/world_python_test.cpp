@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "e2e/world_helpers.h"
+#include "support/scratch_documents.h"
 
 namespace {
 
@@ -20,43 +21,18 @@ const char kRuntimeKey[] = "SOFTWARE\\HALVOREN AS\\Zephrion Version XII 12.0.0.7
 
 std::string quoted(const std::string& text) { return "\"" + text + "\""; }
 
-// The user's Documents folder is the host's home folder in a Wine prefix:
-// for one test it is moved into the prefix's temporary folder (through the
-// shell-folder registry values every program reads), holding the stored
-// Python selection the runtime setup follows. Everything comes back afterwards.
+// Documents is moved into a scratch folder for one test, holding the stored
+// Python selection the runtime setup follows.
 class ScratchDocuments {
  public:
-  explicit ScratchDocuments(const char* pythonVersion) {
-    folder_ = world::scratchFolder("documents");
-    for (const char* key : kShellFolderKeys) {
-      Saved saved{key, REG_NONE, std::string(4096, '\0')};
-      DWORD size = static_cast<DWORD>(saved.bytes.size());
-      if (RegGetValueA(HKEY_CURRENT_USER, key, "Personal", RRF_RT_ANY | RRF_NOEXPAND, &saved.type,
-                       saved.bytes.data(), &size) == ERROR_SUCCESS) {
-        saved.bytes.resize(size);
-      } else {
-        saved.type = REG_NONE;
-      }
-      saved_.push_back(saved);
-      RegSetKeyValueA(HKEY_CURRENT_USER, key, "Personal", REG_SZ, folder_.c_str(),
-                      static_cast<DWORD>(folder_.size() + 1));
-    }
+  explicit ScratchDocuments(const char* pythonVersion)
+      : folder_(world::scratchFolder("documents")), documents_(folder_) {
     CreateDirectoryA(zephrionFolder().c_str(), nullptr);
     CreateDirectoryA((zephrionFolder() + "\\Python").c_str(), nullptr);
     std::ofstream(zephrionFolder() + "\\Python\\PySel.ini", std::ios::binary)
         << "[PySelVersion]\r\nVersionName=" << pythonVersion << "\r\n";
   }
-  ~ScratchDocuments() {
-    for (const Saved& saved : saved_) {
-      if (saved.type != REG_NONE) {
-        RegSetKeyValueA(HKEY_CURRENT_USER, saved.key, "Personal", saved.type, saved.bytes.data(),
-                        static_cast<DWORD>(saved.bytes.size()));
-      } else {
-        RegDeleteKeyValueA(HKEY_CURRENT_USER, saved.key, "Personal");
-      }
-    }
-    world::removeTree(folder_);
-  }
+  ~ScratchDocuments() { world::removeTree(folder_); }
   ScratchDocuments(const ScratchDocuments&) = delete;
   ScratchDocuments& operator=(const ScratchDocuments&) = delete;
 
@@ -64,16 +40,8 @@ class ScratchDocuments {
   std::string zephrionFolder() const { return folder_ + "\\Zephrion 12.0"; }
 
  private:
-  static constexpr const char* kShellFolderKeys[] = {
-      "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders",
-      "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders"};
-  struct Saved {
-    const char* key;
-    DWORD type;  // REG_NONE: there was no value
-    std::string bytes;
-  };
   std::string folder_;
-  std::vector<Saved> saved_;
+  testsupport::ScratchDocuments documents_;
 };
 
 // What the installer's pip probe runs: the program in quotes first.
