@@ -9,6 +9,13 @@
 // DPleaseWaitDlg
 #define IDD_PLEASE_WAIT 153
 
+// DHelp2, DInformationDisplayDlg, DOpcScoutInstallPleaseWait
+#define IDD_HELP 197
+#define IDD_INFORMATION_DISPLAY 195
+#define IDD_OPC_SCOUT_PLEASE_WAIT 181
+#define IDC_HELP_TEXT 1274
+#define IDC_HELP_REFRESH 1148
+
 // Placeholder page of the first wizard (replaced by the real page sequence)
 #define IDD_PLACEHOLDER_PAGE 9000
 #define IDC_PLACEHOLDER_TEXT 9001

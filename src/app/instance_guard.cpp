@@ -1,46 +1,22 @@
 #include "app/instance_guard.h"
 
 #include <windows.h>
-#include <psapi.h>
 
 #include <cstring>
+
+#include "app/running_processes.h"
 
 namespace app {
 namespace {
 
 constexpr const char* kInstallerMarker = "_Installer_";
 
-std::string firstModuleBaseName(DWORD pid) {
-  HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
-  if (process == nullptr) return {};
-  std::string name;
-  HMODULE module = nullptr;
-  DWORD needed = 0;
-  if (EnumProcessModules(process, &module, sizeof(module), &needed)) {
-    char baseName[MAX_PATH] = {};
-    if (GetModuleBaseNameA(process, module, baseName, MAX_PATH) > 0) name = baseName;
-  }
-  CloseHandle(process);
-  return name;
-}
-
 }  // namespace
 
 std::vector<std::string> runningProcessModuleNames() {
   std::vector<std::string> names;
   try {
-    // The identifier buffer grows until the system leaves room in it, so a
-    // machine with many processes is seen whole.
-    std::vector<DWORD> pids(1024);
-    DWORD bytes = 0;
-    for (;;) {
-      const DWORD capacity = static_cast<DWORD>(pids.size() * sizeof(DWORD));
-      if (!EnumProcesses(pids.data(), capacity, &bytes)) return {};
-      if (bytes < capacity) break;
-      pids.resize(pids.size() * 2);
-    }
-    pids.resize(bytes / sizeof(DWORD));
-    for (DWORD pid : pids) {
+    for (DWORD pid : runningProcessIds()) {
       if (pid == 0) continue;
       std::string name = firstModuleBaseName(pid);
       if (!name.empty()) names.push_back(std::move(name));
