@@ -19,3 +19,29 @@
 // Placeholder page of the first wizard (replaced by the real page sequence)
 #define IDD_PLACEHOLDER_PAGE 9000
 #define IDC_PLACEHOLDER_TEXT 9001
+
+// Pictures of the picture buttons and labels (type "PNG", drawn by
+// resources/pictures/draw_pictures.py), the banner bitmaps, and the banner
+// controls of pages and session dialogs
+#define IDB_PAGE_BANNER 129
+#define IDB_SIDE_BAND 134
+#define IDB_SESSION_BANNER 138
+#define IDP_RUN 188
+#define IDP_REMOVE 189
+#define IDP_UNINSTALL 190
+#define IDP_INSTALL 191
+#define IDP_REPAIR 192
+#define IDP_PDF 194
+#define IDP_CHANGE 197
+#define IDP_DELETE_COPY 201
+#define IDP_DOWNLOAD 202
+#define IDP_REFRESH 203
+#define IDP_COPY 204
+#define IDP_RESOURCE_PLACEHOLDER 205
+#define IDP_INFORMATION 206
+#define IDP_VIDEO 207
+#define IDP_BROWSE 208
+#define IDP_INSTALL_ALL 209
+#define IDP_INFORMATION_BETA 210
+#define IDC_COMPONENT_INSTALL_HEADER 9702
+#define IDC_SIDE_BAND 9703
