@@ -71,26 +71,10 @@ void hnImageButton::drawButton(HDC dc, const RECT& rect) const {
 }
 
 bool hnImageButton::onControlMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (paintClientArea(message, wParam, result, [this](HDC dc, const RECT& client) { drawButton(dc, client); })) {
+    return true;
+  }
   switch (message) {
-    case WM_PAINT: {
-      PAINTSTRUCT paint{};
-      HDC dc = BeginPaint(hwnd(), &paint);
-      if (dc != nullptr) {
-        RECT client{};
-        GetClientRect(hwnd(), &client);
-        drawButton(dc, client);
-      }
-      EndPaint(hwnd(), &paint);
-      result = 0;
-      return true;
-    }
-    case WM_PRINTCLIENT: {
-      RECT client{};
-      GetClientRect(hwnd(), &client);
-      drawButton(reinterpret_cast<HDC>(wParam), client);
-      result = 0;
-      return true;
-    }
     case WM_ERASEBKGND:
       // The parent has painted what lies under the button.
       result = 1;

@@ -49,26 +49,10 @@ void hnImageStatic::drawPicture(HDC dc, const RECT& rect) const {
 }
 
 bool hnImageStatic::onControlMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (paintClientArea(message, wParam, result, [this](HDC dc, const RECT& client) { drawPicture(dc, client); })) {
+    return true;
+  }
   switch (message) {
-    case WM_PAINT: {
-      PAINTSTRUCT paint{};
-      HDC dc = BeginPaint(hwnd(), &paint);
-      if (dc != nullptr) {
-        RECT client{};
-        GetClientRect(hwnd(), &client);
-        drawPicture(dc, client);
-      }
-      EndPaint(hwnd(), &paint);
-      result = 0;
-      return true;
-    }
-    case WM_PRINTCLIENT: {
-      RECT client{};
-      GetClientRect(hwnd(), &client);
-      drawPicture(reinterpret_cast<HDC>(wParam), client);
-      result = 0;
-      return true;
-    }
     case WM_ERASEBKGND:
       result = 1;
       return true;

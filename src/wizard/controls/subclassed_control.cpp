@@ -73,6 +73,23 @@ LRESULT SubclassedControl::defaultProc(UINT message, WPARAM wParam, LPARAM lPara
   return DefSubclassProc(hwnd_, message, wParam, lParam);
 }
 
+bool SubclassedControl::paintClientArea(UINT message, WPARAM wParam, LRESULT& result,
+                                        const std::function<void(HDC dc, const RECT& client)>& draw) const {
+  if (message != WM_PAINT && message != WM_PRINTCLIENT) return false;
+  RECT client{};
+  GetClientRect(hwnd(), &client);
+  if (message == WM_PRINTCLIENT) {
+    draw(reinterpret_cast<HDC>(wParam), client);
+  } else {
+    PAINTSTRUCT paint{};
+    HDC dc = BeginPaint(hwnd(), &paint);
+    if (dc != nullptr) draw(dc, client);
+    EndPaint(hwnd(), &paint);
+  }
+  result = 0;
+  return true;
+}
+
 void SubclassedControl::invalidateWithParent() const {
   if (hwnd_ == nullptr) return;
   InvalidateRect(hwnd_, nullptr, TRUE);

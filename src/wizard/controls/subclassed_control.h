@@ -16,6 +16,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 class SubclassedControl {
@@ -51,6 +52,10 @@ class SubclassedControl {
   virtual void onWindowGone() {}
 
   LRESULT defaultProc(UINT message, WPARAM wParam, LPARAM lParam) const;
+  // Answers WM_PAINT and WM_PRINTCLIENT by drawing the whole client area with
+  // `draw`; false for every other message.
+  bool paintClientArea(UINT message, WPARAM wParam, LRESULT& result,
+                       const std::function<void(HDC dc, const RECT& client)>& draw) const;
   // Repaints the control and the part of the parent under it, so that the
   // parent's background shows again where the picture is transparent.
   void invalidateWithParent() const;
