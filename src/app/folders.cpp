@@ -1,6 +1,7 @@
 #include "app/folders.h"
 
 #include <windows.h>
+#include <shlobj.h>
 
 #include <cstdio>
 #include <cstring>
@@ -64,6 +65,14 @@ bool isFolderWritable(const char* folder) {
     DeleteFileA(testFile);
   }
   return created;
+}
+
+bool getMyDocumentsFolderPath(std::string& path) {
+  char documents[MAX_PATH] = {};
+  path.clear();
+  if (FAILED(SHGetFolderPathA(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, documents))) return false;
+  path = documents;
+  return !path.empty();
 }
 
 std::string dataFolderPath() {

@@ -23,6 +23,10 @@ bool deleteFolderTree(const char* folder, const char* requiredSubstring);
 // Whether a file can be created in `folder` (a leftover test file is removed).
 bool isFolderWritable(const char* folder);
 
+// The user's Documents folder (current path); false when the shell cannot
+// give it.
+bool getMyDocumentsFolderPath(std::string& path);
+
 // The data folder beside the executable, and its deletion with all content.
 std::string dataFolderPath();
 bool deleteDataFolder();

@@ -27,7 +27,7 @@ Capture& capture() {
 }
 
 void appendToLogFile(const char* line) {
-  const std::string path = debugLogFilePath();
+  const std::string& path = debugLogFilePath();
   if (path.empty()) return;
   HANDLE file = CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                             OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -40,10 +40,15 @@ void appendToLogFile(const char* line) {
 }  // namespace
 
 std::string debugLogFilePath() {
-  char temp[MAX_PATH + 1] = {};
-  const DWORD len = GetTempPathA(MAX_PATH, temp);
-  if (len == 0 || len > MAX_PATH) return {};
-  return std::string(temp) + kDebugLogFileName;
+  // Found once: every line would otherwise ask for the temporary path again,
+  // and the log stays in one place for the whole run.
+  static const std::string path = [] {
+    char temp[MAX_PATH + 1] = {};
+    const DWORD len = GetTempPathA(MAX_PATH, temp);
+    if (len == 0 || len > MAX_PATH) return std::string();
+    return std::string(temp) + kDebugLogFileName;
+  }();
+  return path;
 }
 
 void debugOutput(const char* line) {

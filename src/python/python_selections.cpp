@@ -1,7 +1,6 @@
 #include "python/python_selections.h"
 
 #include <windows.h>
-#include <shlobj.h>
 
 #include <cstdio>
 #include <cstring>
@@ -47,7 +46,7 @@ int setSelection(const SelectionKey& key, const char* operation, const char* val
     return -2;
   }
   std::string documents;
-  if (!getMyDocumentsFolderPath(documents)) {
+  if (!app::getMyDocumentsFolderPath(documents)) {
     logLine(operation, "Unable to get my documents folder path");
     return -3;
   }
@@ -72,7 +71,7 @@ int getSelection(const SelectionKey& key, const char* operation, char* buffer) {
   }
   copyOut(buffer, key.fallback);
   std::string documents;
-  if (!getMyDocumentsFolderPath(documents)) {
+  if (!app::getMyDocumentsFolderPath(documents)) {
     logLine(operation, "Unable to get my documents folder path");
     return -2;
   }
@@ -99,17 +98,9 @@ int getSelection(const SelectionKey& key, const char* operation, char* buffer) {
 
 }  // namespace
 
-bool getMyDocumentsFolderPath(std::string& path) {
-  char documents[MAX_PATH] = {};
-  path.clear();
-  if (FAILED(SHGetFolderPathA(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, documents))) return false;
-  path = documents;
-  return !path.empty();
-}
-
 std::string pythonSelectionsFilePath() {
   std::string documents;
-  if (!getMyDocumentsFolderPath(documents)) return {};
+  if (!app::getMyDocumentsFolderPath(documents)) return {};
   return selectionsFolderPath(documents) + "\\" + kFileName;
 }
 

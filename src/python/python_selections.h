@@ -19,8 +19,6 @@ namespace python {
 // The callers' buffers.
 inline constexpr size_t kSelectionBufferSize = 512;
 
-// The Documents folder (current path), "" when the shell cannot give it.
-bool getMyDocumentsFolderPath(std::string& path);
 // "<Documents>\Zephrion 12.0\Python\PySel.ini" ("" without a Documents folder).
 std::string pythonSelectionsFilePath();
 

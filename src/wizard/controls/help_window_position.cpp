@@ -4,7 +4,6 @@
 #include <cstdlib>
 
 #include "app/folders.h"
-#include "python/python_selections.h"
 
 namespace {
 
@@ -22,7 +21,7 @@ int readEdge(const std::string& file, const char* key) {
 int getInstallerSettingsPath(std::string& path) {
   path.clear();
   std::string documents;
-  if (!python::getMyDocumentsFolderPath(documents)) return -2;
+  if (!app::getMyDocumentsFolderPath(documents)) return -2;
   const std::string folder = documents + "\\ZephrionInstaller";
   if (!app::folderExists(folder.c_str())) CreateDirectoryA(folder.c_str(), nullptr);
   path = folder + "\\settings.ini";

@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "app/application_paths.h"
+#include "app/folders.h"
 #include "components/component_row.h"
 #include "components/install_data_folders.h"
 #include "components/install_sessions.h"
@@ -110,7 +111,7 @@ int openHyperlinkTarget(const std::string& address, const std::string& title, in
   }
 
   const std::string localPath = components::downloadedFilePath(row);
-  if (GetFileAttributesA(localPath.c_str()) == INVALID_FILE_ATTRIBUTES) {
+  if (!app::fileExists(localPath.c_str())) {
     ui::messageBox(owner, "Error: Unable to locate the selected resource. Please try again.");
     errorCode = -3;
     return -1;

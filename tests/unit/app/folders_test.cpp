@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include "support/process.h"
+#include "support/test_files.h"
 #include "support/unix_side.h"
 
 namespace {
@@ -17,13 +18,7 @@ using app::deleteFolderTree;
 using app::fileExists;
 using app::folderExists;
 
-void writeFile(const std::string& path, const char* text = "x") {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  ASSERT_NE(file, INVALID_HANDLE_VALUE) << path;
-  DWORD written = 0;
-  WriteFile(file, text, static_cast<DWORD>(strlen(text)), &written, nullptr);
-  CloseHandle(file);
-}
+using testsupport::writeFile;
 
 class FoldersTest : public testing::Test {
  protected:

@@ -5,12 +5,11 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "platform/debug_log.h"
+#include "support/test_files.h"
 #include "zip.h"
 
 namespace {
@@ -58,17 +57,8 @@ bool isFolder(const std::string& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
-std::string readFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-void writeFile(const std::string& path, const std::string& data) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << data;
-}
+using testsupport::readFile;
+using testsupport::writeFile;
 
 // Names directly inside a folder.
 std::vector<std::string> listFolder(const std::string& folder) {
