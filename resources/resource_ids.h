@@ -16,10 +16,6 @@
 #define IDC_HELP_TEXT 1274
 #define IDC_HELP_REFRESH 1148
 
-// Placeholder page of the first wizard (replaced by the real page sequence)
-#define IDD_PLACEHOLDER_PAGE 9000
-#define IDC_PLACEHOLDER_TEXT 9001
-
 // Pictures of the picture buttons and labels (type "PNG", drawn by
 // resources/pictures/draw_pictures.py), the banner bitmaps, and the banner
 // controls of pages and session dialogs
@@ -45,3 +41,36 @@
 #define IDP_INFORMATION_BETA 210
 #define IDC_COMPONENT_INSTALL_HEADER 9702
 #define IDC_SIDE_BAND 9703
+
+// Wizard pages (each page's dialog; label 1098 is its status line, button
+// 1106 its download button)
+#define IDD_WELCOME_PAGE 144
+#define IDD_RESOURCES_PAGE 157
+#define IDD_RELEASE_NOTES_PAGE 158
+#define IDD_PREREQUISITES_PAGE 136
+#define IDD_CORE_INSTALLATION_PAGE 151
+#define IDD_CORE_INSTALLATION_STATUS_PAGE 139
+#define IDD_RECOMMENDED_EXTENSIONS_PY27_PAGE 214
+#define IDD_TOOLBOX_PY27_PAGE 194
+#define IDD_OPTIONAL_EXTENSIONS_PY27_PAGE 185
+#define IDD_TEMPLATES_PY27_PAGE 175
+#define IDD_RECOMMENDED_EXTENSIONS_PY36_PAGE 215
+#define IDD_TOOLBOX_PY36_PAGE 199
+#define IDD_OPTIONAL_EXTENSIONS_PY36_PAGE 213
+#define IDD_TEMPLATES_PY36_PAGE 200
+#define IDD_SUMMARY_PAGE 142
+#define IDD_IMPORT_PROFILES_PAGE 187
+#define IDD_DEMO_PROFILES_PY27_PAGE 155
+#define IDD_DEMO_PROFILES_PY36_PAGE 201
+#define IDD_TUTORIALS_PAGE 165
+#define IDD_MODULES_PAGE 162
+#define IDD_MODULES2_PAGE 191
+#define IDD_CAMERA_DRIVERS1_PAGE 179
+#define IDD_CAMERA_DRIVERS2_PAGE 189
+#define IDD_IO_DRIVERS_PAGE 180
+#define IDD_UTILITIES_PAGE 140
+#define IDD_UTILITIES2_PAGE 182
+#define IDD_HALVOREN_UTILITIES_PAGE 190
+#define IDC_STATUS_LINE 1098
+#define IDC_DOWNLOAD_INSTALLABLES 1106
+

@@ -85,4 +85,12 @@ bool deleteDataFolder() {
   return deleteFolderTree(folder.c_str(), folder.c_str());
 }
 
+bool isPlainFileName(const std::string& name) {
+  if (name.empty() || name == "." || name == "..") return false;
+  for (char c : name) {
+    if (c == '\\' || c == '/' || c == ':' || static_cast<unsigned char>(c) < 0x20) return false;
+  }
+  return true;
+}
+
 }  // namespace app

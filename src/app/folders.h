@@ -20,6 +20,11 @@ bool createFolderPath(const char* path);
 // not exist).
 bool deleteFolderTree(const char* folder, const char* requiredSubstring);
 
+// A name that stays one plain entry inside the folder it is joined to: not
+// empty, not "." or "..", without '\\', '/', ':' or control characters. Names
+// that arrive over the network (list files, upgrade information) must pass.
+bool isPlainFileName(const std::string& name);
+
 // Whether a file can be created in `folder` (a leftover test file is removed).
 bool isFolderWritable(const char* folder);
 

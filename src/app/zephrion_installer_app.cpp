@@ -9,13 +9,15 @@
 #include "app/application_paths.h"
 #include "app/folders.h"
 #include "app/instance_guard.h"
-#include "app/placeholder_wizard.h"
+#include "app/installer_services.h"
 #include "app/temp_folder.h"
 #include "components/file_server.h"
 #include "platform/debug_log.h"
 #include "platform/ui/common_controls.h"
 #include "platform/ui/message_box.h"
+#include "platform/ui/worker.h"
 #include "wizard/controls/please_wait_dlg.h"
+#include "wizard/installer_sheet.h"
 
 namespace {
 
@@ -79,13 +81,19 @@ bool CZephrionLumenixSDKInstallerApp::InitInstance() {
   if (!runInstanceGuard()) return false;
   app::cleanUpTempSubFolder();
 
-  app::runPlaceholderWizard(GetModuleHandleA(nullptr));
+  app::InstallerServices services(*this);
+  zpDLumenixSDKInstallerSheet sheet(services.wizardServices());
+  sheet.doModal();
   return false;
 }
 
 int CZephrionLumenixSDKInstallerApp::ExitInstance() {
-  releaseUpgradeInfo.reset();
-  betaUpgradeInfo.reset();
+  // An upgrade check that did not stop in time may still be writing into
+  // its channel; the process ends without waiting for it (WinMain).
+  if (ui::Worker::detachedCount() == 0) {
+    releaseUpgradeInfo.reset();
+    betaUpgradeInfo.reset();
+  }
   if (gdiplusToken != 0) {
     Gdiplus::GdiplusShutdown(gdiplusToken);
     gdiplusToken = 0;

@@ -48,16 +48,6 @@ bool startsWithIgnoringCase(const std::string& text, const char* prefix) {
   return true;
 }
 
-// A file name taken from an address must stay one plain name inside the
-// resources folder.
-bool isPlainFileName(const std::string& name) {
-  if (name.empty() || name == "." || name == "..") return false;
-  for (char c : name) {
-    if (c == '\\' || c == '/' || c == ':' || static_cast<unsigned char>(c) < 0x20) return false;
-  }
-  return true;
-}
-
 // Opens `target` with the shell: 1, or -1 with the shell's result as code.
 int openAndReport(HWND owner, const std::string& target, int& errorCode) {
   const INT_PTR result = openWithShell(owner, target);
@@ -87,7 +77,7 @@ int openHyperlinkTarget(const std::string& address, const std::string& title, in
 
   const size_t separator = address.find_last_of("\\/");
   const std::string fileName = separator == std::string::npos ? std::string() : address.substr(separator + 1);
-  if (separator == std::string::npos || !isPlainFileName(fileName)) {
+  if (separator == std::string::npos || !app::isPlainFileName(fileName)) {
     ui::messageBox(owner, "Error: Unable to parse the download path for the selected resource. Please try again.");
     errorCode = -1;
     return -1;

@@ -60,7 +60,10 @@ void hnImageButton::pictureLoaded(int result) {
 }
 
 void hnImageButton::drawButton(HDC dc, const RECT& rect) const {
-  if (imageWidth_ <= 0 || imageHeight_ <= 0 || !picture_.loaded()) return;
+  if (imageWidth_ <= 0 || imageHeight_ <= 0 || !picture_.loaded()) {
+    drawTextFace(dc, rect);
+    return;
+  }
   Gdiplus::Graphics graphics(dc);
   const Gdiplus::Rect area(static_cast<INT>(rect.left), static_cast<INT>(rect.top),
                            static_cast<INT>(rect.right - rect.left), static_cast<INT>(rect.bottom - rect.top));
@@ -68,6 +71,25 @@ void hnImageButton::drawButton(HDC dc, const RECT& rect) const {
   const bool enabled = hwnd() == nullptr || IsWindowEnabled(hwnd()) != FALSE;
   picture_.draw(graphics, rect, enabled);
   if (hovered_) graphics.DrawRectangle(hoverPen_, 2, 2, imageWidth_ - 5, imageHeight_ - 5);
+}
+
+void hnImageButton::drawTextFace(HDC dc, const RECT& rect) const {
+  // A button given no picture (the wizard's navigation bar) looks like a
+  // plain push button with its text.
+  if (hwnd() == nullptr) return;
+  char text[128] = {};
+  GetWindowTextA(hwnd(), text, sizeof(text));
+  if (text[0] == '\0') return;
+  RECT face = rect;
+  const bool pushed = (SendMessageA(hwnd(), BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
+  DrawFrameControl(dc, &face, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0));
+  const bool enabled = IsWindowEnabled(hwnd()) != FALSE;
+  HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(hwnd(), WM_GETFONT, 0, 0)));
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, GetSysColor(enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
+  DrawTextA(dc, text, -1, &face, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  if (oldFont != nullptr) SelectObject(dc, oldFont);
+  if (hovered_) DrawFocusRect(dc, &face);
 }
 
 bool hnImageButton::onControlMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {

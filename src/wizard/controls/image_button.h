@@ -41,7 +41,8 @@ class hnImageButton : public SubclassedControl {
   bool hovered() const { return hovered_; }
 
   // Draws the button into `dc` over `rect` (WM_PAINT, WM_PRINTCLIENT): the picture (grey when disabled)
-  // and, when hovered, the frame. Nothing while no picture is loaded.
+  // and, when hovered, the frame. Without a picture: a plain push-button face
+  // with the button's text (nothing when it has none).
   void drawButton(HDC dc, const RECT& rect) const;
 
  protected:
@@ -52,6 +53,7 @@ class hnImageButton : public SubclassedControl {
 
  private:
   void pictureLoaded(int result);
+  void drawTextFace(HDC dc, const RECT& rect) const;
 
   PngPicture picture_;
   int imageWidth_ = 32;

@@ -18,6 +18,9 @@ using testsupport::readFile;
 using testsupport::writeFile;
 
 constexpr const char* kCaption = "Zephrion Vision Software XII 760 Installer";
+// The wizard shows the title of its first page.
+constexpr const char* kWizardCaption =
+    "Zephrion Vision Software XII 760 Installer - Welcome to Zephrion Vision Software XII 760 System Management";
 constexpr const char* kSameInstallerMessage =
     "Error: Another instance of the installer is already running. Unable to initiate the second instance.\n\n"
     "Please close all other instances of the installer application and try again.\n\n";
@@ -33,7 +36,7 @@ constexpr DWORD kGuardMs = 20000;
 // Starts the installer and waits for its wizard.
 HWND startWizard(testsupport::ChildProcess& installer, const std::string& exe = ZEPHRION_INSTALLER_EXE) {
   if (!installer.start(exe)) return nullptr;
-  return testsupport::waitForWindow(kCaption, 30000, installer.pid());
+  return testsupport::waitForWindow(kWizardCaption, 30000, installer.pid());
 }
 
 void cancelWizard(testsupport::ChildProcess& installer, HWND wizard) {
@@ -49,7 +52,7 @@ void expectRefusal(testsupport::ChildProcess& installer, const char* message) {
   testsupport::pressMessageBoxButton(box, IDOK);
   DWORD exitCode = 99;
   EXPECT_TRUE(installer.waitForExit(15000, &exitCode));
-  EXPECT_EQ(testsupport::waitForWindow(kCaption, 0, installer.pid()), nullptr) << "no wizard after a refusal";
+  EXPECT_EQ(testsupport::waitForWindow(kWizardCaption, 0, installer.pid()), nullptr) << "no wizard after a refusal";
 }
 
 TEST(InstanceGuardUi, ASecondCopyWaitsThenRefusesAndLeavesTheFirstCopysFilesAlone) {
@@ -88,7 +91,7 @@ TEST(InstanceGuardUi, ASecondCopyStartsWhenTheFirstEndsDuringTheWait) {
   ASSERT_TRUE(second.start(ZEPHRION_INSTALLER_EXE));
   ASSERT_NE(testsupport::waitForWindow("Please wait...", 15000, second.pid()), nullptr);
   cancelWizard(first, wizard);
-  HWND secondWizard = testsupport::waitForWindow(kCaption, kGuardMs, second.pid());
+  HWND secondWizard = testsupport::waitForWindow(kWizardCaption, kGuardMs, second.pid());
   ASSERT_NE(secondWizard, nullptr);
   cancelWizard(second, secondWizard);
 }

@@ -5,7 +5,9 @@
 
 namespace {
 
-constexpr const char* kCaption = "Zephrion Vision Software XII 760 Installer";
+// The wizard shows the title of its first page.
+constexpr const char* kCaption =
+    "Zephrion Vision Software XII 760 Installer - Welcome to Zephrion Vision Software XII 760 System Management";
 
 TEST(Startup, WizardShowsItsCaptionAndCancelEndsTheProgramWithZero) {
   testsupport::ChildProcess installer;

@@ -1,0 +1,16 @@
+#include "wizard/pages/core_installation_page.h"
+
+#include "resource_ids.h"
+#include "wizard/page_keys.h"
+#include "wizard/page_titles.h"
+
+namespace {
+constexpr const char* kPageName = "Core Installation";
+}
+
+zpDInstallCoreComponentsSoftware::zpDInstallCoreComponentsSoftware(wizard::WizardServices& services)
+    : zpDPropertyPageBase(services, IDD_CORE_INSTALLATION_PAGE, wizard::pageTitle(kPageName), kPageName) {
+  uiDlgName = wizard::page_keys::kCoreInstallation;
+}
+
+bool zpDInstallCoreComponentsSoftware::onSetActive() { return activatePage(PSWIZB_BACK | PSWIZB_NEXT, "Cancel"); }

@@ -1,0 +1,16 @@
+#include "wizard/pages/demo_profiles_py27_page.h"
+
+#include "resource_ids.h"
+#include "wizard/page_keys.h"
+#include "wizard/page_titles.h"
+
+namespace {
+constexpr const char* kPageName = "Machine Vision Demonstration Profiles";
+}
+
+zpDInstallDemoProfiles::zpDInstallDemoProfiles(wizard::WizardServices& services)
+    : zpDPropertyPageBase(services, IDD_DEMO_PROFILES_PY27_PAGE, wizard::pageTitle(kPageName), kPageName) {
+  uiDlgName = wizard::page_keys::kDemoProfiles;
+}
+
+bool zpDInstallDemoProfiles::onSetActive() { return activatePage(PSWIZB_BACK | PSWIZB_NEXT, "Finish"); }

@@ -1,0 +1,16 @@
+#include "wizard/pages/halvoren_utilities_page.h"
+
+#include "resource_ids.h"
+#include "wizard/page_keys.h"
+#include "wizard/page_titles.h"
+
+namespace {
+constexpr const char* kPageName = "Halvoren Utilities";
+}
+
+zpDInstallHalvorenUtilities::zpDInstallHalvorenUtilities(wizard::WizardServices& services)
+    : zpDPropertyPageBase(services, IDD_HALVOREN_UTILITIES_PAGE, wizard::pageTitle(kPageName), kPageName) {
+  uiDlgName = wizard::page_keys::kHalvorenUtilities;
+}
+
+bool zpDInstallHalvorenUtilities::onSetActive() { return activatePage(PSWIZB_BACK, "Finish"); }

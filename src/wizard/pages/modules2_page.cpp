@@ -1,0 +1,16 @@
+#include "wizard/pages/modules2_page.h"
+
+#include "resource_ids.h"
+#include "wizard/page_keys.h"
+#include "wizard/page_titles.h"
+
+namespace {
+constexpr const char* kPageName = "Zephrion Modules";
+}
+
+zpDInstallModules2::zpDInstallModules2(wizard::WizardServices& services)
+    : zpDPropertyPageBase(services, IDD_MODULES2_PAGE, wizard::pageTitle(kPageName), kPageName) {
+  uiDlgName = wizard::page_keys::kModules2;
+}
+
+bool zpDInstallModules2::onSetActive() { return activatePage(PSWIZB_BACK | PSWIZB_NEXT, "Finish"); }

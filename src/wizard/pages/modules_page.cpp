@@ -1,0 +1,16 @@
+#include "wizard/pages/modules_page.h"
+
+#include "resource_ids.h"
+#include "wizard/page_keys.h"
+#include "wizard/page_titles.h"
+
+namespace {
+constexpr const char* kPageName = "Zephrion Image Processing Options";
+}
+
+zpDInstallModules::zpDInstallModules(wizard::WizardServices& services)
+    : zpDPropertyPageBase(services, IDD_MODULES_PAGE, wizard::pageTitle(kPageName), kPageName) {
+  uiDlgName = wizard::page_keys::kModules;
+}
+
+bool zpDInstallModules::onSetActive() { return activatePage(PSWIZB_BACK | PSWIZB_NEXT, "Finish"); }

@@ -1,0 +1,16 @@
+#include "wizard/pages/optional_extensions_py27_page.h"
+
+#include "resource_ids.h"
+#include "wizard/page_keys.h"
+#include "wizard/page_titles.h"
+
+namespace {
+constexpr const char* kPageName = "Optional Zephrion Extensions";
+}
+
+zpDInstallPY27Extensions2::zpDInstallPY27Extensions2(wizard::WizardServices& services)
+    : zpDPropertyPageBase(services, IDD_OPTIONAL_EXTENSIONS_PY27_PAGE, wizard::pageTitle(kPageName), kPageName) {
+  uiDlgName = wizard::page_keys::kOptionalExtensions;
+}
+
+bool zpDInstallPY27Extensions2::onSetActive() { return activatePage(PSWIZB_BACK | PSWIZB_NEXT, "Finish"); }

@@ -1,0 +1,16 @@
+#include "wizard/pages/prerequisites_page.h"
+
+#include "resource_ids.h"
+#include "wizard/page_keys.h"
+#include "wizard/page_titles.h"
+
+namespace {
+constexpr const char* kPageName = "Prerequisite Installation";
+}
+
+zpDInstallPreRequisites::zpDInstallPreRequisites(wizard::WizardServices& services)
+    : zpDPropertyPageBase(services, IDD_PREREQUISITES_PAGE, wizard::pageTitle(kPageName), kPageName) {
+  uiDlgName = wizard::page_keys::kPrerequisites;
+}
+
+bool zpDInstallPreRequisites::onSetActive() { return activatePage(PSWIZB_BACK | PSWIZB_NEXT, "Cancel"); }

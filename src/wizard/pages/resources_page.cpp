@@ -1,0 +1,16 @@
+#include "wizard/pages/resources_page.h"
+
+#include "resource_ids.h"
+#include "wizard/page_keys.h"
+#include "wizard/page_titles.h"
+
+namespace {
+constexpr const char* kPageName = "Zephrion Vision Resources";
+}
+
+zpDInstallZephrionResourcesDynamic::zpDInstallZephrionResourcesDynamic(wizard::WizardServices& services)
+    : zpDPropertyPageBase(services, IDD_RESOURCES_PAGE, wizard::pageTitle(kPageName), kPageName) {
+  uiDlgName = wizard::page_keys::kResources;
+}
+
+bool zpDInstallZephrionResourcesDynamic::onSetActive() { return activatePage(PSWIZB_BACK | PSWIZB_NEXT, "Finish"); }

@@ -1,0 +1,16 @@
+#include "wizard/pages/summary_page.h"
+
+#include "resource_ids.h"
+#include "wizard/page_keys.h"
+#include "wizard/page_titles.h"
+
+namespace {
+constexpr const char* kPageName = "Installation Complete";
+}
+
+zpDInstallSummaryZephrion::zpDInstallSummaryZephrion(wizard::WizardServices& services)
+    : zpDPropertyPageBase(services, IDD_SUMMARY_PAGE, wizard::pageTitle(kPageName), kPageName) {
+  uiDlgName = wizard::page_keys::kSummary;
+}
+
+bool zpDInstallSummaryZephrion::onSetActive() { return activatePage(PSWIZB_BACK | PSWIZB_NEXT, "Finish"); }

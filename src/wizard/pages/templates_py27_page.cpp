@@ -1,0 +1,16 @@
+#include "wizard/pages/templates_py27_page.h"
+
+#include "resource_ids.h"
+#include "wizard/page_keys.h"
+#include "wizard/page_titles.h"
+
+namespace {
+constexpr const char* kPageName = "ZTC - Zephrion Tool Components";
+}
+
+zpDInstallTemplates::zpDInstallTemplates(wizard::WizardServices& services)
+    : zpDPropertyPageBase(services, IDD_TEMPLATES_PY27_PAGE, wizard::pageTitle(kPageName), kPageName) {
+  uiDlgName = wizard::page_keys::kTemplates;
+}
+
+bool zpDInstallTemplates::onSetActive() { return activatePage(PSWIZB_BACK | PSWIZB_NEXT, "Finish"); }

@@ -1,0 +1,16 @@
+#include "wizard/pages/templates_py36_page.h"
+
+#include "resource_ids.h"
+#include "wizard/page_keys.h"
+#include "wizard/page_titles.h"
+
+namespace {
+constexpr const char* kPageName = "ZTC - Zephrion Tool Components (Python 36)";
+}
+
+zpDInstallPy36Templates::zpDInstallPy36Templates(wizard::WizardServices& services)
+    : zpDPropertyPageBase(services, IDD_TEMPLATES_PY36_PAGE, wizard::pageTitle(kPageName), kPageName) {
+  uiDlgName = wizard::page_keys::kTemplatesPy36;
+}
+
+bool zpDInstallPy36Templates::onSetActive() { return activatePage(PSWIZB_BACK | PSWIZB_NEXT, "Finish"); }

@@ -1,0 +1,16 @@
+#include "wizard/pages/toolbox_py36_page.h"
+
+#include "resource_ids.h"
+#include "wizard/page_keys.h"
+#include "wizard/page_titles.h"
+
+namespace {
+constexpr const char* kPageName = "Zephrion 3D Toolbox - Vivid Sight (Python 36)";
+}
+
+zpDInstallToolboxePy36VividSight::zpDInstallToolboxePy36VividSight(wizard::WizardServices& services)
+    : zpDPropertyPageBase(services, IDD_TOOLBOX_PY36_PAGE, wizard::pageTitle(kPageName), kPageName) {
+  uiDlgName = wizard::page_keys::kToolboxPy36;
+}
+
+bool zpDInstallToolboxePy36VividSight::onSetActive() { return activatePage(PSWIZB_BACK | PSWIZB_NEXT, "Finish"); }

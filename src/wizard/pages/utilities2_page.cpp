@@ -1,0 +1,16 @@
+#include "wizard/pages/utilities2_page.h"
+
+#include "resource_ids.h"
+#include "wizard/page_keys.h"
+#include "wizard/page_titles.h"
+
+namespace {
+constexpr const char* kPageName = "Optional Utility Software II";
+}
+
+zpDInstallUtilities2::zpDInstallUtilities2(wizard::WizardServices& services)
+    : zpDPropertyPageBase(services, IDD_UTILITIES2_PAGE, wizard::pageTitle(kPageName), kPageName) {
+  uiDlgName = wizard::page_keys::kUtilities2;
+}
+
+bool zpDInstallUtilities2::onSetActive() { return activatePage(PSWIZB_BACK | PSWIZB_NEXT, "Finish"); }
