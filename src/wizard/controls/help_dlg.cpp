@@ -1,9 +1,7 @@
 #include "wizard/controls/help_dlg.h"
 
-#include "app/folders.h"
-#include "platform/ui/message_box.h"
-#include "platform/ui/rich_edit.h"
 #include "resource_ids.h"
+#include "wizard/controls/downloaded_rtf_display.h"
 #include "wizard/controls/help_window_position.h"
 
 DHelp2::DHelp2(std::string windowTitle, const components::ComponentRow& helpRow,
@@ -19,23 +17,9 @@ bool DHelp2::onInitDialog() {
 }
 
 void DHelp2::loadHelpFile(bool redownload, bool interactive) {
-  const std::string localFile = components::downloadedFilePath(helpRow_);
-  components::DownloadSessionOptions options;
-  options.downloadOnly = true;
-  options.redownload = redownload;
-  options.interactive = interactive;
-  options.owner = hwnd();
-  const components::DownloadSessionResult session = sessions_.downloadAndInstall(helpRow_, options);
-  const bool localCopy = app::fileExists(localFile.c_str());
-  if (interactive && !session.completed() && localCopy) {
-    ui::messageBox(hwnd(), "Using local copy of the help file.");
-  }
-  ui::RichEdit text(item(IDC_HELP_TEXT));
-  if (localCopy) {
-    text.streamInRtfFile(localFile);
-  } else {
-    text.setText("Error: Unable to get the help file from the server.\nPlease try again.");
-  }
+  showDownloadedRtf(sessions_, helpRow_, item(IDC_HELP_TEXT), hwnd(), redownload, interactive,
+                    {"Using local copy of the help file.",
+                     "Error: Unable to get the help file from the server.\nPlease try again."});
 }
 
 bool DHelp2::onCommand(int id, int code, HWND control) {
