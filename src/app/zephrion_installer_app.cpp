@@ -11,6 +11,7 @@
 #include "app/instance_guard.h"
 #include "app/installer_services.h"
 #include "app/temp_folder.h"
+#include "app/user_folder.h"
 #include "components/file_server.h"
 #include "platform/debug_log.h"
 #include "platform/ui/common_controls.h"
@@ -80,6 +81,8 @@ bool CZephrionLumenixSDKInstallerApp::InitInstance() {
 
   if (!runInstanceGuard()) return false;
   app::cleanUpTempSubFolder();
+  // Before the wizard stores the Python selection in the user's folder.
+  app::recordUserFolderAtStart();
 
   app::InstallerServices services(*this);
   zpDLumenixSDKInstallerSheet sheet(services.wizardServices());

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "app/folders.h"
+#include "app/user_folder.h"
 #include "platform/debug_log.h"
 #include "python/python_selection_keys.h"
 
@@ -13,7 +14,6 @@ namespace python {
 namespace {
 
 constexpr const char* kSection = "PySelVersion";
-constexpr const char* kUserFolderName = "Zephrion 12.0";
 constexpr const char* kPythonFolderName = "Python";
 constexpr const char* kFileName = "PySel.ini";
 // Large enough to tell a stored value that does not fit the callers' buffers
@@ -33,7 +33,7 @@ bool isValid(const SelectionKey& key, const char* value) {
 void copyOut(char* buffer, const char* value) { snprintf(buffer, kSelectionBufferSize, "%s", value); }
 
 std::string selectionsFolderPath(const std::string& documents) {
-  return documents + "\\" + kUserFolderName + "\\" + kPythonFolderName;
+  return documents + "\\" + app::kUserFolderName + "\\" + kPythonFolderName;
 }
 
 int setSelection(const SelectionKey& key, const char* operation, const char* value) {

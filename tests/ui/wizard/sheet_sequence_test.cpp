@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "app/user_folder.h"
 #include "components/install_manager.h"
 #include "components/text_cell.h"
 #include "platform/debug_log.h"
@@ -96,6 +97,19 @@ TEST(SheetStartup, AnInvalidStoredSelectionIsReplacedByPython279) {
   EXPECT_EQ(python::getPythonVersionSelection(selection), 1);
   EXPECT_STREQ(selection, "Python 2.7.9");
   EXPECT_EQ(wizardtest::sequenceKeys(sheet), kPython27Sequence);
+}
+
+TEST(SheetStartup, TheUserFolderIsRecordedAsMissingBeforeTheSelectionCreatesIt) {
+  wizardtest::World world(nullptr);
+  const std::string userFolder = app::userFolderPath();
+  ASSERT_EQ(GetFileAttributesA(userFolder.c_str()), INVALID_FILE_ATTRIBUTES);
+  app::recordUserFolderAtStart();
+  wizardtest::TestSheet sheet(world.services);
+  EXPECT_NE(GetFileAttributesA(userFolder.c_str()), INVALID_FILE_ATTRIBUTES) << "the selection is stored there";
+  EXPECT_FALSE(app::userFolderExistedAtStart());
+  // The next start finds it.
+  app::recordUserFolderAtStart();
+  EXPECT_TRUE(app::userFolderExistedAtStart());
 }
 
 TEST(SheetStartup, TheOpcClientScriptIsKeptOnlyWhenTheOpcClientIsInstalled) {
