@@ -4,9 +4,17 @@
 
 #include <string>
 
+#include <windows.h>
+#include <shellapi.h>
+
+#include <vector>
+
+#include "platform/ui/common_controls.h"
+#include "platform/ui/message_box.h"
 #include "support/process.h"
 #include "support/screenshot.h"
 #include "support/ui_automation.h"
+#include "wizard/controls/hyperlink_target.h"
 #include "wizard/page_titles.h"
 #include "wizard/property_page_base.h"
 #include "wizard_test_world.h"
@@ -182,6 +190,57 @@ TEST(SheetLayout, TheFrameAndTheNavigationBarSitWhereTheyBelong) {
     Sleep(500);
     testsupport::saveScreenshot(testsupport::toWindowsPath(artifacts) + "\\wizard-first-page.bmp");
   }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(SheetHelp, HelpOpensTheHelpWindowOfTheActivePage) {
+  ui::loadRichEdit2();
+  World world("Python 2.7.9");
+  std::string fetched;
+  world.sessions.onDownload = [&](const components::ComponentRow& row) {
+    fetched = row.fileName();
+    return components::DownloadSessionResult{};
+  };
+  TestSheet sheet(world.services);
+  sheet.setActivePage(sheet.sequenceIndexOfKey("Tutorials"));
+  RunningSheet running(sheet);
+  ASSERT_TRUE(running.waitUntilShown());
+  ASSERT_TRUE(running.waitForCaption(titleOf("Zephrion Vision Tutorials")));
+
+  ASSERT_TRUE(running.click(IDHELP));
+  HWND help = testsupport::waitForWindow("Zephrion Vision Tutorials", 10000, GetCurrentProcessId());
+  ASSERT_NE(help, nullptr);
+  EXPECT_EQ(fetched, "760Help - Tutorials.rtf");
+  ASSERT_TRUE(testsupport::clickControl(help, IDOK));
+  EXPECT_TRUE(testsupport::waitForWindowGone(help, 10000));
+}
+
+TEST(SheetHelp, WebHelpOpensTheOnlineHelpOrSaysWhyNot) {
+  World world("Python 2.7.9");
+  std::vector<std::string> opened;
+  INT_PTR shellResult = 42;
+  setHyperlinkShellOpener([&](HWND, const std::string& target) {
+    opened.push_back(target);
+    return shellResult;
+  });
+  TestSheet sheet(world.services);
+  RunningSheet running(sheet);
+  ASSERT_TRUE(running.waitUntilShown());
+
+  ASSERT_TRUE(running.click(kWebHelp));
+  EXPECT_TRUE(wizardtest::waitUntil([&] { return running.invoke([] {}) && !opened.empty(); }, 5000));
+  EXPECT_EQ(opened, std::vector<std::string>{kWebHelpAddress});
+
+  shellResult = SE_ERR_NOASSOC;
+  ASSERT_TRUE(running.click(kWebHelp));
+  HWND box = testsupport::waitForMessageBox(ui::kMessageBoxCaption, 10000, GetCurrentProcessId());
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(testsupport::messageBoxText(box), "Unable to access web help. Error code - 31");
+  testsupport::pressMessageBoxButton(box, IDOK);
+  setHyperlinkShellOpener({});
 }
 
 }  // namespace
