@@ -9,8 +9,7 @@ constexpr const char* kPageName = "3rd Party Camera Drivers - 1";
 }
 
 zpDInstall3rdPartyInstallations::zpDInstall3rdPartyInstallations(wizard::WizardServices& services)
-    : zpDPropertyPageBase(services, IDD_CAMERA_DRIVERS1_PAGE, wizard::pageTitle(kPageName), kPageName) {
+    : FramePage(services, IDD_CAMERA_DRIVERS1_PAGE, wizard::pageTitle(kPageName), kPageName,
+                PSWIZB_BACK | PSWIZB_NEXT, "Finish") {
   uiDlgName = wizard::page_keys::kCameraDrivers1;
 }
-
-bool zpDInstall3rdPartyInstallations::onSetActive() { return activatePage(PSWIZB_BACK | PSWIZB_NEXT, "Finish"); }

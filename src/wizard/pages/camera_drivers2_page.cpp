@@ -9,8 +9,7 @@ constexpr const char* kPageName = "3rd Party Camera Drivers - 2";
 }
 
 zpDInstall3rdPartyInstallations2::zpDInstall3rdPartyInstallations2(wizard::WizardServices& services)
-    : zpDPropertyPageBase(services, IDD_CAMERA_DRIVERS2_PAGE, wizard::pageTitle(kPageName), kPageName) {
+    : FramePage(services, IDD_CAMERA_DRIVERS2_PAGE, wizard::pageTitle(kPageName), kPageName,
+                PSWIZB_BACK | PSWIZB_NEXT, "Finish") {
   uiDlgName = wizard::page_keys::kCameraDrivers2;
 }
-
-bool zpDInstall3rdPartyInstallations2::onSetActive() { return activatePage(PSWIZB_BACK | PSWIZB_NEXT, "Finish"); }

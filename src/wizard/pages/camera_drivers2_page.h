@@ -1,17 +1,11 @@
 #pragma once
-// The "3rd Party Camera Drivers - 2" page. For now it shows the common frame only; its rows and
-// controls come with the page's own work.
+// The "3rd Party Camera Drivers - 2" page.
+// For now it shows the common frame only; its rows and controls come with
+// the page's own work.
 
-#include "wizard/property_page_base.h"
+#include "wizard/frame_page.h"
 
-class zpDInstall3rdPartyInstallations2 : public zpDPropertyPageBase {
+class zpDInstall3rdPartyInstallations2 : public wizard::FramePage {
  public:
   explicit zpDInstall3rdPartyInstallations2(wizard::WizardServices& services);
-
-  int updatePageControls() override { return 1; }
-  int initPageControls() override { return 1; }
-  int buildComponentRows() override { return 1; }
-
- protected:
-  bool onSetActive() override;
 };

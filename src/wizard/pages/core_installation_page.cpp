@@ -9,8 +9,7 @@ constexpr const char* kPageName = "Core Installation";
 }
 
 zpDInstallCoreComponentsSoftware::zpDInstallCoreComponentsSoftware(wizard::WizardServices& services)
-    : zpDPropertyPageBase(services, IDD_CORE_INSTALLATION_PAGE, wizard::pageTitle(kPageName), kPageName) {
+    : FramePage(services, IDD_CORE_INSTALLATION_PAGE, wizard::pageTitle(kPageName), kPageName,
+                PSWIZB_BACK | PSWIZB_NEXT, "Cancel") {
   uiDlgName = wizard::page_keys::kCoreInstallation;
 }
-
-bool zpDInstallCoreComponentsSoftware::onSetActive() { return activatePage(PSWIZB_BACK | PSWIZB_NEXT, "Cancel"); }

@@ -9,8 +9,7 @@ constexpr const char* kPageName = "Machine Vision Demonstration Profiles";
 }
 
 zpDInstallDemoProfiles::zpDInstallDemoProfiles(wizard::WizardServices& services)
-    : zpDPropertyPageBase(services, IDD_DEMO_PROFILES_PY27_PAGE, wizard::pageTitle(kPageName), kPageName) {
+    : FramePage(services, IDD_DEMO_PROFILES_PY27_PAGE, wizard::pageTitle(kPageName), kPageName,
+                PSWIZB_BACK | PSWIZB_NEXT, "Finish") {
   uiDlgName = wizard::page_keys::kDemoProfiles;
 }
-
-bool zpDInstallDemoProfiles::onSetActive() { return activatePage(PSWIZB_BACK | PSWIZB_NEXT, "Finish"); }

@@ -9,8 +9,7 @@ constexpr const char* kPageName = "Machine Vision Demonstration Profiles (Python
 }
 
 zpDInstallPy36DemoProfiles::zpDInstallPy36DemoProfiles(wizard::WizardServices& services)
-    : zpDPropertyPageBase(services, IDD_DEMO_PROFILES_PY36_PAGE, wizard::pageTitle(kPageName), kPageName) {
+    : FramePage(services, IDD_DEMO_PROFILES_PY36_PAGE, wizard::pageTitle(kPageName), kPageName,
+                PSWIZB_BACK | PSWIZB_NEXT, "Finish") {
   uiDlgName = wizard::page_keys::kDemoProfilesPy36;
 }
-
-bool zpDInstallPy36DemoProfiles::onSetActive() { return activatePage(PSWIZB_BACK | PSWIZB_NEXT, "Finish"); }

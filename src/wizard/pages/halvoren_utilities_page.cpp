@@ -9,8 +9,7 @@ constexpr const char* kPageName = "Halvoren Utilities";
 }
 
 zpDInstallHalvorenUtilities::zpDInstallHalvorenUtilities(wizard::WizardServices& services)
-    : zpDPropertyPageBase(services, IDD_HALVOREN_UTILITIES_PAGE, wizard::pageTitle(kPageName), kPageName) {
+    : FramePage(services, IDD_HALVOREN_UTILITIES_PAGE, wizard::pageTitle(kPageName), kPageName,
+                PSWIZB_BACK, "Finish") {
   uiDlgName = wizard::page_keys::kHalvorenUtilities;
 }
-
-bool zpDInstallHalvorenUtilities::onSetActive() { return activatePage(PSWIZB_BACK, "Finish"); }

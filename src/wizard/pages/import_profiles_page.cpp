@@ -9,8 +9,7 @@ constexpr const char* kPageName = "Import Zephrion Profiles";
 }
 
 zpDInstallImportProfiles::zpDInstallImportProfiles(wizard::WizardServices& services)
-    : zpDPropertyPageBase(services, IDD_IMPORT_PROFILES_PAGE, wizard::pageTitle(kPageName), kPageName) {
+    : FramePage(services, IDD_IMPORT_PROFILES_PAGE, wizard::pageTitle(kPageName), kPageName,
+                PSWIZB_BACK | PSWIZB_NEXT, "Finish") {
   uiDlgName = wizard::page_keys::kImportProfiles;
 }
-
-bool zpDInstallImportProfiles::onSetActive() { return activatePage(PSWIZB_BACK | PSWIZB_NEXT, "Finish"); }

@@ -1,17 +1,11 @@
 #pragma once
-// The "Import Zephrion Profiles" page. For now it shows the common frame only; its rows and
-// controls come with the page's own work.
+// The "Import Zephrion Profiles" page.
+// For now it shows the common frame only; its rows and controls come with
+// the page's own work.
 
-#include "wizard/property_page_base.h"
+#include "wizard/frame_page.h"
 
-class zpDInstallImportProfiles : public zpDPropertyPageBase {
+class zpDInstallImportProfiles : public wizard::FramePage {
  public:
   explicit zpDInstallImportProfiles(wizard::WizardServices& services);
-
-  int updatePageControls() override { return 1; }
-  int initPageControls() override { return 1; }
-  int buildComponentRows() override { return 1; }
-
- protected:
-  bool onSetActive() override;
 };

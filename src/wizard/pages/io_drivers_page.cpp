@@ -9,8 +9,7 @@ constexpr const char* kPageName = "3rd Party IO Drivers";
 }
 
 zpDInstallIOSystemInstallations::zpDInstallIOSystemInstallations(wizard::WizardServices& services)
-    : zpDPropertyPageBase(services, IDD_IO_DRIVERS_PAGE, wizard::pageTitle(kPageName), kPageName) {
+    : FramePage(services, IDD_IO_DRIVERS_PAGE, wizard::pageTitle(kPageName), kPageName,
+                PSWIZB_BACK | PSWIZB_NEXT, "Finish") {
   uiDlgName = wizard::page_keys::kIoDrivers;
 }
-
-bool zpDInstallIOSystemInstallations::onSetActive() { return activatePage(PSWIZB_BACK | PSWIZB_NEXT, "Finish"); }

@@ -9,8 +9,7 @@ constexpr const char* kPageName = "Zephrion Modules";
 }
 
 zpDInstallModules2::zpDInstallModules2(wizard::WizardServices& services)
-    : zpDPropertyPageBase(services, IDD_MODULES2_PAGE, wizard::pageTitle(kPageName), kPageName) {
+    : FramePage(services, IDD_MODULES2_PAGE, wizard::pageTitle(kPageName), kPageName,
+                PSWIZB_BACK | PSWIZB_NEXT, "Finish") {
   uiDlgName = wizard::page_keys::kModules2;
 }
-
-bool zpDInstallModules2::onSetActive() { return activatePage(PSWIZB_BACK | PSWIZB_NEXT, "Finish"); }

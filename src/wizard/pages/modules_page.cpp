@@ -9,8 +9,7 @@ constexpr const char* kPageName = "Zephrion Image Processing Options";
 }
 
 zpDInstallModules::zpDInstallModules(wizard::WizardServices& services)
-    : zpDPropertyPageBase(services, IDD_MODULES_PAGE, wizard::pageTitle(kPageName), kPageName) {
+    : FramePage(services, IDD_MODULES_PAGE, wizard::pageTitle(kPageName), kPageName,
+                PSWIZB_BACK | PSWIZB_NEXT, "Finish") {
   uiDlgName = wizard::page_keys::kModules;
 }
-
-bool zpDInstallModules::onSetActive() { return activatePage(PSWIZB_BACK | PSWIZB_NEXT, "Finish"); }

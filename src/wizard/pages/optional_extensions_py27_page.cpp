@@ -9,8 +9,7 @@ constexpr const char* kPageName = "Optional Zephrion Extensions";
 }
 
 zpDInstallPY27Extensions2::zpDInstallPY27Extensions2(wizard::WizardServices& services)
-    : zpDPropertyPageBase(services, IDD_OPTIONAL_EXTENSIONS_PY27_PAGE, wizard::pageTitle(kPageName), kPageName) {
+    : FramePage(services, IDD_OPTIONAL_EXTENSIONS_PY27_PAGE, wizard::pageTitle(kPageName), kPageName,
+                PSWIZB_BACK | PSWIZB_NEXT, "Finish") {
   uiDlgName = wizard::page_keys::kOptionalExtensions;
 }
-
-bool zpDInstallPY27Extensions2::onSetActive() { return activatePage(PSWIZB_BACK | PSWIZB_NEXT, "Finish"); }

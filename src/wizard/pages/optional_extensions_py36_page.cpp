@@ -9,8 +9,7 @@ constexpr const char* kPageName = "Optional Zephrion Extensions (Python 36)";
 }
 
 zpDInstallPY36Extensions2::zpDInstallPY36Extensions2(wizard::WizardServices& services)
-    : zpDPropertyPageBase(services, IDD_OPTIONAL_EXTENSIONS_PY36_PAGE, wizard::pageTitle(kPageName), kPageName) {
+    : FramePage(services, IDD_OPTIONAL_EXTENSIONS_PY36_PAGE, wizard::pageTitle(kPageName), kPageName,
+                PSWIZB_BACK | PSWIZB_NEXT, "Finish") {
   uiDlgName = wizard::page_keys::kOptionalExtensionsPy36;
 }
-
-bool zpDInstallPY36Extensions2::onSetActive() { return activatePage(PSWIZB_BACK | PSWIZB_NEXT, "Finish"); }

@@ -9,8 +9,7 @@ constexpr const char* kPageName = "Prerequisite Installation";
 }
 
 zpDInstallPreRequisites::zpDInstallPreRequisites(wizard::WizardServices& services)
-    : zpDPropertyPageBase(services, IDD_PREREQUISITES_PAGE, wizard::pageTitle(kPageName), kPageName) {
+    : FramePage(services, IDD_PREREQUISITES_PAGE, wizard::pageTitle(kPageName), kPageName,
+                PSWIZB_BACK | PSWIZB_NEXT, "Cancel") {
   uiDlgName = wizard::page_keys::kPrerequisites;
 }
-
-bool zpDInstallPreRequisites::onSetActive() { return activatePage(PSWIZB_BACK | PSWIZB_NEXT, "Cancel"); }

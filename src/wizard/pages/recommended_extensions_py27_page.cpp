@@ -9,8 +9,7 @@ constexpr const char* kPageName = "Recommended Zephrion Extensions";
 }
 
 zpDInstallPY27ExtensionsNew::zpDInstallPY27ExtensionsNew(wizard::WizardServices& services)
-    : zpDPropertyPageBase(services, IDD_RECOMMENDED_EXTENSIONS_PY27_PAGE, wizard::pageTitle(kPageName), kPageName) {
+    : FramePage(services, IDD_RECOMMENDED_EXTENSIONS_PY27_PAGE, wizard::pageTitle(kPageName), kPageName,
+                PSWIZB_BACK | PSWIZB_NEXT, "Finish") {
   uiDlgName = wizard::page_keys::kRecommendedExtensions;
 }
-
-bool zpDInstallPY27ExtensionsNew::onSetActive() { return activatePage(PSWIZB_BACK | PSWIZB_NEXT, "Finish"); }

@@ -1,17 +1,11 @@
 #pragma once
-// The "Recommended Zephrion Extensions" page. For now it shows the common frame only; its rows and
-// controls come with the page's own work.
+// The "Recommended Zephrion Extensions" page.
+// For now it shows the common frame only; its rows and controls come with
+// the page's own work.
 
-#include "wizard/property_page_base.h"
+#include "wizard/frame_page.h"
 
-class zpDInstallPY27ExtensionsNew : public zpDPropertyPageBase {
+class zpDInstallPY27ExtensionsNew : public wizard::FramePage {
  public:
   explicit zpDInstallPY27ExtensionsNew(wizard::WizardServices& services);
-
-  int updatePageControls() override { return 1; }
-  int initPageControls() override { return 1; }
-  int buildComponentRows() override { return 1; }
-
- protected:
-  bool onSetActive() override;
 };

@@ -9,8 +9,7 @@ constexpr const char* kPageName = "Recommended Zephrion Extensions (Python 36)";
 }
 
 zpDInstallPY36ExtensionsNew::zpDInstallPY36ExtensionsNew(wizard::WizardServices& services)
-    : zpDPropertyPageBase(services, IDD_RECOMMENDED_EXTENSIONS_PY36_PAGE, wizard::pageTitle(kPageName), kPageName) {
+    : FramePage(services, IDD_RECOMMENDED_EXTENSIONS_PY36_PAGE, wizard::pageTitle(kPageName), kPageName,
+                PSWIZB_BACK | PSWIZB_NEXT, "Finish") {
   uiDlgName = wizard::page_keys::kRecommendedExtensionsPy36;
 }
-
-bool zpDInstallPY36ExtensionsNew::onSetActive() { return activatePage(PSWIZB_BACK | PSWIZB_NEXT, "Finish"); }

@@ -9,8 +9,7 @@ constexpr const char* kPageName = "Zephrion Vision Resources";
 }
 
 zpDInstallZephrionResourcesDynamic::zpDInstallZephrionResourcesDynamic(wizard::WizardServices& services)
-    : zpDPropertyPageBase(services, IDD_RESOURCES_PAGE, wizard::pageTitle(kPageName), kPageName) {
+    : FramePage(services, IDD_RESOURCES_PAGE, wizard::pageTitle(kPageName), kPageName,
+                PSWIZB_BACK | PSWIZB_NEXT, "Finish") {
   uiDlgName = wizard::page_keys::kResources;
 }
-
-bool zpDInstallZephrionResourcesDynamic::onSetActive() { return activatePage(PSWIZB_BACK | PSWIZB_NEXT, "Finish"); }

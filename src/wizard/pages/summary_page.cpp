@@ -9,8 +9,7 @@ constexpr const char* kPageName = "Installation Complete";
 }
 
 zpDInstallSummaryZephrion::zpDInstallSummaryZephrion(wizard::WizardServices& services)
-    : zpDPropertyPageBase(services, IDD_SUMMARY_PAGE, wizard::pageTitle(kPageName), kPageName) {
+    : FramePage(services, IDD_SUMMARY_PAGE, wizard::pageTitle(kPageName), kPageName,
+                PSWIZB_BACK | PSWIZB_NEXT, "Finish") {
   uiDlgName = wizard::page_keys::kSummary;
 }
-
-bool zpDInstallSummaryZephrion::onSetActive() { return activatePage(PSWIZB_BACK | PSWIZB_NEXT, "Finish"); }

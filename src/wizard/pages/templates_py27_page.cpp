@@ -9,8 +9,7 @@ constexpr const char* kPageName = "ZTC - Zephrion Tool Components";
 }
 
 zpDInstallTemplates::zpDInstallTemplates(wizard::WizardServices& services)
-    : zpDPropertyPageBase(services, IDD_TEMPLATES_PY27_PAGE, wizard::pageTitle(kPageName), kPageName) {
+    : FramePage(services, IDD_TEMPLATES_PY27_PAGE, wizard::pageTitle(kPageName), kPageName,
+                PSWIZB_BACK | PSWIZB_NEXT, "Finish") {
   uiDlgName = wizard::page_keys::kTemplates;
 }
-
-bool zpDInstallTemplates::onSetActive() { return activatePage(PSWIZB_BACK | PSWIZB_NEXT, "Finish"); }

@@ -9,8 +9,7 @@ constexpr const char* kPageName = "ZTC - Zephrion Tool Components (Python 36)";
 }
 
 zpDInstallPy36Templates::zpDInstallPy36Templates(wizard::WizardServices& services)
-    : zpDPropertyPageBase(services, IDD_TEMPLATES_PY36_PAGE, wizard::pageTitle(kPageName), kPageName) {
+    : FramePage(services, IDD_TEMPLATES_PY36_PAGE, wizard::pageTitle(kPageName), kPageName,
+                PSWIZB_BACK | PSWIZB_NEXT, "Finish") {
   uiDlgName = wizard::page_keys::kTemplatesPy36;
 }
-
-bool zpDInstallPy36Templates::onSetActive() { return activatePage(PSWIZB_BACK | PSWIZB_NEXT, "Finish"); }

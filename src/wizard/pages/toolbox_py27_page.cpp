@@ -9,8 +9,7 @@ constexpr const char* kPageName = "Zephrion 3D Toolbox - Vivid Sight";
 }
 
 zpDInstallToolboxeVividSight::zpDInstallToolboxeVividSight(wizard::WizardServices& services)
-    : zpDPropertyPageBase(services, IDD_TOOLBOX_PY27_PAGE, wizard::pageTitle(kPageName), kPageName) {
+    : FramePage(services, IDD_TOOLBOX_PY27_PAGE, wizard::pageTitle(kPageName), kPageName,
+                PSWIZB_BACK | PSWIZB_NEXT, "Finish") {
   uiDlgName = wizard::page_keys::kToolbox;
 }
-
-bool zpDInstallToolboxeVividSight::onSetActive() { return activatePage(PSWIZB_BACK | PSWIZB_NEXT, "Finish"); }

@@ -9,8 +9,7 @@ constexpr const char* kPageName = "Zephrion 3D Toolbox - Vivid Sight (Python 36)
 }
 
 zpDInstallToolboxePy36VividSight::zpDInstallToolboxePy36VividSight(wizard::WizardServices& services)
-    : zpDPropertyPageBase(services, IDD_TOOLBOX_PY36_PAGE, wizard::pageTitle(kPageName), kPageName) {
+    : FramePage(services, IDD_TOOLBOX_PY36_PAGE, wizard::pageTitle(kPageName), kPageName,
+                PSWIZB_BACK | PSWIZB_NEXT, "Finish") {
   uiDlgName = wizard::page_keys::kToolboxPy36;
 }
-
-bool zpDInstallToolboxePy36VividSight::onSetActive() { return activatePage(PSWIZB_BACK | PSWIZB_NEXT, "Finish"); }

@@ -9,8 +9,7 @@ constexpr const char* kPageName = "Zephrion Vision Tutorials";
 }
 
 zpDInstallTutorials::zpDInstallTutorials(wizard::WizardServices& services)
-    : zpDPropertyPageBase(services, IDD_TUTORIALS_PAGE, wizard::pageTitle(kPageName), kPageName) {
+    : FramePage(services, IDD_TUTORIALS_PAGE, wizard::pageTitle(kPageName), kPageName,
+                PSWIZB_BACK | PSWIZB_NEXT, "Finish") {
   uiDlgName = wizard::page_keys::kTutorials;
 }
-
-bool zpDInstallTutorials::onSetActive() { return activatePage(PSWIZB_BACK | PSWIZB_NEXT, "Finish"); }

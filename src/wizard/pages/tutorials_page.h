@@ -1,20 +1,14 @@
 #pragma once
-// The "Zephrion Vision Tutorials" page. For now it shows the common frame only; its rows and
-// controls come with the page's own work.
+// The "Zephrion Vision Tutorials" page.
+// For now it shows the common frame only; its rows and controls come with
+// the page's own work.
 
-#include "wizard/property_page_base.h"
+#include "wizard/frame_page.h"
 
-class zpDInstallTutorials : public zpDPropertyPageBase {
+class zpDInstallTutorials : public wizard::FramePage {
  public:
   explicit zpDInstallTutorials(wizard::WizardServices& services);
 
   // Not offered while only the extensions are installed.
   bool skipPageInExtensionsOnlyMode() override { return true; }
-
-  int updatePageControls() override { return 1; }
-  int initPageControls() override { return 1; }
-  int buildComponentRows() override { return 1; }
-
- protected:
-  bool onSetActive() override;
 };

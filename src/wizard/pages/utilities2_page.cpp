@@ -9,8 +9,7 @@ constexpr const char* kPageName = "Optional Utility Software II";
 }
 
 zpDInstallUtilities2::zpDInstallUtilities2(wizard::WizardServices& services)
-    : zpDPropertyPageBase(services, IDD_UTILITIES2_PAGE, wizard::pageTitle(kPageName), kPageName) {
+    : FramePage(services, IDD_UTILITIES2_PAGE, wizard::pageTitle(kPageName), kPageName,
+                PSWIZB_BACK | PSWIZB_NEXT, "Finish") {
   uiDlgName = wizard::page_keys::kUtilities2;
 }
-
-bool zpDInstallUtilities2::onSetActive() { return activatePage(PSWIZB_BACK | PSWIZB_NEXT, "Finish"); }

@@ -1,17 +1,11 @@
 #pragma once
-// The "Optional Utility Software II" page. For now it shows the common frame only; its rows and
-// controls come with the page's own work.
+// The "Optional Utility Software II" page.
+// For now it shows the common frame only; its rows and controls come with
+// the page's own work.
 
-#include "wizard/property_page_base.h"
+#include "wizard/frame_page.h"
 
-class zpDInstallUtilities2 : public zpDPropertyPageBase {
+class zpDInstallUtilities2 : public wizard::FramePage {
  public:
   explicit zpDInstallUtilities2(wizard::WizardServices& services);
-
-  int updatePageControls() override { return 1; }
-  int initPageControls() override { return 1; }
-  int buildComponentRows() override { return 1; }
-
- protected:
-  bool onSetActive() override;
 };

@@ -9,8 +9,7 @@ constexpr const char* kPageName = "Optional Utility Software I";
 }
 
 zpDInstallUtilities::zpDInstallUtilities(wizard::WizardServices& services)
-    : zpDPropertyPageBase(services, IDD_UTILITIES_PAGE, wizard::pageTitle(kPageName), kPageName) {
+    : FramePage(services, IDD_UTILITIES_PAGE, wizard::pageTitle(kPageName), kPageName,
+                PSWIZB_BACK | PSWIZB_NEXT, "Finish") {
   uiDlgName = wizard::page_keys::kUtilities;
 }
-
-bool zpDInstallUtilities::onSetActive() { return activatePage(PSWIZB_BACK | PSWIZB_NEXT, "Finish"); }

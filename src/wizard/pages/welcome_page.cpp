@@ -9,8 +9,7 @@ constexpr const char* kPageName = "Installation Welcome";
 }
 
 zpDInstallWelcomeBase::zpDInstallWelcomeBase(wizard::WizardServices& services)
-    : zpDPropertyPageBase(services, IDD_WELCOME_PAGE, wizard::welcomePageTitle(), kPageName) {
+    : FramePage(services, IDD_WELCOME_PAGE, wizard::welcomePageTitle(), kPageName,
+                PSWIZB_NEXT, "Cancel") {
   uiDlgName = wizard::page_keys::kWelcome;
 }
-
-bool zpDInstallWelcomeBase::onSetActive() { return activatePage(PSWIZB_NEXT, "Cancel"); }

@@ -14,6 +14,7 @@
 #include <thread>
 #include <vector>
 
+#include "app/installer_services.h"
 #include "app/installer_upgrade_info.h"
 #include "components/install_version_listing.h"
 #include "support/scratch_documents.h"
@@ -49,17 +50,8 @@ class FakeSessions final : public components::InstallSessions {
   }
 };
 
-class NoProbes final : public components::version_listing::InstalledBuildProbes {
- public:
-  bool uninstallDisplayNameEquals(std::string_view, std::string_view) override { return false; }
-  std::string python27PackageVersion(std::string_view) override { return {}; }
-  bool runtimeFolderExists(std::string_view) override { return false; }
-  bool msiProductVersionIs(std::string_view, std::string_view) override { return false; }
-  bool describePython36Builds(components::version_listing::Python36Family, std::string& text) override {
-    text = "Unknown";
-    return true;
-  }
-};
+// Version listings find nothing, as in the program before its probes exist.
+using NoProbes = app::NoInstalledBuildProbes;
 
 // Every start-up step, by name, in the order the sheet ran them.
 class RecordingPythonSteps final : public wizard::PythonStartupSteps {
