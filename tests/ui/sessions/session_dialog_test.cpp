@@ -41,6 +41,23 @@ struct Outcome {
   bool userAborted = false;
   ULONGLONG elapsedMs = 0;
   ULONGLONG endedAt = 0;
+  // What the status line showed when the dialog closed.
+  std::string lastStatus;
+};
+
+// The session dialog, remembering its status line as it closes (a
+// download-only session that finds its file closes too soon to be read from
+// another thread).
+class ObservedSession : public DDownloadAndInstallComponent {
+ public:
+  using DDownloadAndInstallComponent::DDownloadAndInstallComponent;
+  std::string lastStatus;
+
+ protected:
+  void onDestroy() override {
+    lastStatus = itemText(IDC_DOWNLOAD_STATUS_TEXT);
+    DDownloadAndInstallComponent::onDestroy();
+  }
 };
 
 // Runs the session on this thread while `observe` drives it from another.
@@ -51,9 +68,10 @@ Outcome runSession(const components::ComponentRow& row, Options options,
   if (observe) observer = std::thread(observe);
   const ULONGLONG started = GetTickCount64();
   {
-    DDownloadAndInstallComponent session(1, 1, row, options.downloadOnly, options.redownload, options.interactive);
+    ObservedSession session(1, 1, row, options.downloadOnly, options.redownload, options.interactive);
     outcome.result = session.doModal(nullptr);
     outcome.userAborted = session.userAborted();
+    outcome.lastStatus = session.lastStatus;
   }
   outcome.endedAt = GetTickCount64();
   outcome.elapsedMs = outcome.endedAt - started;
@@ -84,6 +102,7 @@ TEST_F(SessionDialogTest, PresentFileWithoutRedownloadEndsAtOnceWithoutARequest)
       runSession(sessiontest::makeRow(served_.url("present.bin"), "present.bin", served_.downloadFolder()), {});
   EXPECT_EQ(outcome.result, IDOK);
   EXPECT_LT(outcome.elapsedMs, 3000u);
+  EXPECT_EQ(outcome.lastStatus, "Download completed");
   EXPECT_EQ(sessiontest::requestCount(served_.serverPath("present.bin")), 0);
   EXPECT_EQ(testsupport::readFile(pathsOf("present.bin").finalPath), "cached bytes");
 }
