@@ -160,6 +160,12 @@ void HttpDownload::closeHandles() {
   }
 }
 
+void HttpDownload::releaseRequest() {
+  std::lock_guard<std::mutex> lock(handlesMutex_);
+  if (request_ != nullptr) InternetCloseHandle(request_);
+  request_ = nullptr;
+}
+
 TransferResult HttpDownload::fetch(const std::string& url, const std::string& tempPath, const TransferEvents& events) {
   closeHandles();
   TransferResult outcome;
@@ -186,15 +192,29 @@ TransferResult HttpDownload::fetch(const std::string& url, const std::string& te
     } else if (!keep(connection_, connection)) {
       outcome = result(TransferResult::Kind::Stopped);
     } else {
-      HINTERNET request =
-          HttpOpenRequestA(connection, "GET", split.object.c_str(), nullptr, nullptr, nullptr, kRequestFlags, kContext);
-      if (request == nullptr) {
-        outcome = stopped() ? result(TransferResult::Kind::Stopped) : internetFailure();
-      } else if (!keep(request_, request) || stopped()) {
-        outcome = result(TransferResult::Kind::Stopped);
-      } else {
-        outcome = sendAndCheckStatus(request);
-        if (outcome.kind == TransferResult::Kind::Completed) outcome = receiveBody(request, tempPath, events);
+      BodyProgress progress;
+      int idleResumes = 0;
+      for (;;) {
+        HINTERNET request = HttpOpenRequestA(connection, "GET", split.object.c_str(), nullptr, nullptr, nullptr,
+                                             kRequestFlags, kContext);
+        if (request == nullptr) {
+          outcome = stopped() ? result(TransferResult::Kind::Stopped) : internetFailure();
+          break;
+        }
+        if (!keep(request_, request) || stopped()) {
+          outcome = result(TransferResult::Kind::Stopped);
+          break;
+        }
+        const std::uint64_t before = progress.received;
+        outcome = sendAndCheckStatus(request, progress.received);
+        if (outcome.kind == TransferResult::Kind::Completed) outcome = receiveBody(request, tempPath, events, progress);
+        // A read that timed out in the middle of the body: ask for the rest
+        // (or, from a server without ranges, for the whole body again), as
+        // long as the attempts keep bringing data.
+        if (!progress.interrupted || stopped()) break;
+        idleResumes = progress.received > before ? 0 : idleResumes + 1;
+        if (idleResumes >= kMaxIdleResumes) break;
+        releaseRequest();
       }
     }
   }
@@ -216,11 +236,16 @@ bool HttpDownload::sendRequest(HINTERNET request) {
   }
 }
 
-TransferResult HttpDownload::sendAndCheckStatus(HINTERNET request) {
+TransferResult HttpDownload::sendAndCheckStatus(HINTERNET request, std::uint64_t resumeFrom) {
   // Every wait of this request for the server lasts one poll at most, so a
   // stop is seen while the server is silent.
   DWORD pollTimeout = kServerWaitMs;
   InternetSetOptionA(request, INTERNET_OPTION_RECEIVE_TIMEOUT, &pollTimeout, sizeof pollTimeout);
+  if (resumeFrom > 0) {
+    const std::string range = "Range: bytes=" + std::to_string(resumeFrom) + "-\r\n";
+    HttpAddRequestHeadersA(request, range.c_str(), static_cast<DWORD>(range.size()),
+                           HTTP_ADDREQ_FLAG_ADD | HTTP_ADDREQ_FLAG_REPLACE);
+  }
   if (!sendRequest(request)) {
     return stopped() ? result(TransferResult::Kind::Stopped) : internetFailure();
   }
@@ -244,6 +269,9 @@ TransferResult HttpDownload::sendAndCheckStatus(HINTERNET request) {
   switch (status) {
     case HTTP_STATUS_OK:
       return result(TransferResult::Kind::Completed);
+    case HTTP_STATUS_PARTIAL_CONTENT:
+      if (resumeFrom > 0) return result(TransferResult::Kind::Completed);
+      return result(TransferResult::Kind::ServerError, static_cast<int>(status));
     case HTTP_STATUS_MOVED:
     case HTTP_STATUS_REDIRECT:
     case HTTP_STATUS_REDIRECT_METHOD:
@@ -253,27 +281,47 @@ TransferResult HttpDownload::sendAndCheckStatus(HINTERNET request) {
   }
 }
 
-TransferResult HttpDownload::receiveBody(HINTERNET request, const std::string& tempPath, const TransferEvents& events) {
+TransferResult HttpDownload::receiveBody(HINTERNET request, const std::string& tempPath, const TransferEvents& events,
+                                         BodyProgress& progress) {
+  progress.interrupted = false;
   if (stopped()) return result(TransferResult::Kind::Stopped);
-  std::unique_ptr<void, FileCloser> file(
-      CreateFileA(tempPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  // The rest of a body that was interrupted goes after what is in the file;
+  // a whole body (the first answer, or a server that ignored the range)
+  // replaces it.
+  const bool resumed = progress.received > 0 && statusCode(request) == HTTP_STATUS_PARTIAL_CONTENT;
+  std::unique_ptr<void, FileCloser> file(CreateFileA(tempPath.c_str(), GENERIC_WRITE, 0, nullptr,
+                                                     resumed ? OPEN_EXISTING : CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                                                     nullptr));
   if (file.get() == INVALID_HANDLE_VALUE) {
     platform::debugOutputF("HttpDownload::receiveBody - unable to create %s, error %lu\n", tempPath.c_str(),
                            GetLastError());
     return result(TransferResult::Kind::Unexpected);
   }
-  const std::uint64_t announced = announcedLength(request);
-  if (events.started) events.started(announced);
+  std::uint64_t received = resumed ? progress.received : 0;
+  if (resumed) {
+    LARGE_INTEGER end;
+    end.QuadPart = static_cast<LONGLONG>(received);
+    if (!SetFilePointerEx(file.get(), end, nullptr, FILE_BEGIN) || !SetEndOfFile(file.get())) {
+      return result(TransferResult::Kind::Unexpected);
+    }
+  }
+  const std::uint64_t announced = resumed ? received + announcedLength(request) : announcedLength(request);
+  if (!progress.started) {
+    progress.started = true;
+    if (events.started) events.started(announced);
+  }
+  progress.received = received;
 
   // Every wait for the server lasts kServerWaitMs at most (the request's
   // receive time-out), so a stop is seen even while nothing arrives: closing
   // the handles does not end a read that waits for the server on every
   // platform. A silent server is waited for in such slices until
   // kReceiveTimeoutMs have passed; a wait for data consumes nothing, so a
-  // slice that ends empty loses no byte.
+  // slice that ends empty loses no byte. A read that times out in the middle
+  // loses what it had taken: the body is then asked for again from the last
+  // byte written (see fetch).
   std::vector<char> block(kReadBlockBytes);
   DWORD readSize = kFirstReadBytes;
-  std::uint64_t received = 0;
   ULONGLONG quietSince = GetTickCount64();
   for (;;) {
     if (stopped()) return result(TransferResult::Kind::Stopped);
@@ -303,6 +351,7 @@ TransferResult HttpDownload::receiveBody(HINTERNET request, const std::string& t
     if (!InternetReadFile(request, block.data(), wanted, &read)) {
       const DWORD error = GetLastError();
       if (stopped()) return result(TransferResult::Kind::Stopped);
+      progress.interrupted = isPollTimeout(error);
       return readFailure(error, announced, received);
     }
     if (read == 0) break;
@@ -313,6 +362,7 @@ TransferResult HttpDownload::receiveBody(HINTERNET request, const std::string& t
       return result(TransferResult::Kind::Unexpected);
     }
     received += read;
+    progress.received = received;
     quietSince = GetTickCount64();
     const ULONGLONG readTook = quietSince - readStarted;
     if (read == wanted && readTook <= kQuickReadMs) {

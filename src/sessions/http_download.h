@@ -16,9 +16,12 @@
 // Stopping: the owner calls abort() from its own thread; it closes the
 // internet handles, so every later call fails at once. The stop check passed
 // at construction is read between the steps and between the waits for the
-// body, which last at most kStopPollMs each (a wait for data consumes
+// body, which last at most kServerWaitMs each (a wait for data consumes
 // nothing, so polling loses no byte). Connect and receive time-outs bound
-// every wait when nobody stops.
+// every wait when nobody stops. A read that times out in the middle of the
+// body (the server paused longer than one wait) does not fail the download:
+// the rest is asked for with a Range request, or the whole body again from a
+// server that answers without ranges.
 
 #include <windows.h>
 #include <wininet.h>
@@ -70,6 +73,9 @@ class HttpDownload {
   // of a read may last this long (between reads it may last
   // kReceiveTimeoutMs, the waits are repeated).
   static constexpr DWORD kServerWaitMs = 2500;
+  // A body whose reads time out is asked for again from its last byte; after
+  // this many attempts in a row that brought nothing, the download fails.
+  static constexpr int kMaxIdleResumes = 3;
 
   // `stopRequested` is read between the steps; `allowCredentialsPrompt`
   // lets a 401 show the system's credentials dialog (silent downloads do
@@ -92,9 +98,19 @@ class HttpDownload {
   bool keep(HINTERNET& slot, HINTERNET handle);
   void closeHandles();
   bool stopped() const { return stopRequested_ && stopRequested_(); }
+  // How far the body has come over the attempts of one fetch.
+  struct BodyProgress {
+    std::uint64_t received = 0;  // bytes in the temporary file
+    bool started = false;        // events.started has been sent
+    bool interrupted = false;    // the last attempt timed out in the middle of a read
+  };
+
+  void releaseRequest();
   bool sendRequest(HINTERNET request);
-  TransferResult sendAndCheckStatus(HINTERNET request);
-  TransferResult receiveBody(HINTERNET request, const std::string& tempPath, const TransferEvents& events);
+  // With `resumeFrom` > 0 the request asks for the body from that byte on.
+  TransferResult sendAndCheckStatus(HINTERNET request, std::uint64_t resumeFrom);
+  TransferResult receiveBody(HINTERNET request, const std::string& tempPath, const TransferEvents& events,
+                             BodyProgress& progress);
 
   std::function<bool()> stopRequested_;
   bool allowCredentialsPrompt_;

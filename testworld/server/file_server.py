@@ -10,7 +10,8 @@ stops by itself when its parent process (or --parent-pid) ends, or when its
 standard input reaches its end while --stdin-watch is given.
 
 In text files (.txt) "{{ZEPHRION_FILE_SERVER}}" becomes the server's own
-address, so list files can name archives on this server.
+address, so list files can name archives on this server. A request with
+"Range: bytes=N-" (and no fault) gets the rest of the file from byte N (206).
 
 Faults, per path, for the tests (one request each):
   /_fault?path=/zephrion/x.exe&kind=status&code=404    answer with that status
@@ -31,6 +32,7 @@ The fault table can also be given as a file (--faults FILE, lines of
 import argparse
 import http.server
 import os
+import re
 import socketserver
 import sys
 import threading
@@ -157,6 +159,17 @@ class Handler(http.server.BaseHTTPRequestHandler):
         if data is None:
             return self._plain(404, "not found\n")
         kind = fault.get("kind") if fault else None
+        first = self._range_start(len(data)) if kind is None else None
+        if first is not None:
+            # The rest of a body, as a client resuming an interrupted read asks.
+            self.send_response(206)
+            self.send_header("Content-Type", "application/octet-stream")
+            self.send_header("Content-Range", f"bytes {first}-{len(data) - 1}/{len(data)}")
+            self.send_header("Content-Length", str(len(data) - first))
+            self.end_headers()
+            if send_body:
+                self.wfile.write(data[first:])
+            return
         self.send_response(200)
         self.send_header("Content-Type", "application/octet-stream")
         if kind == "no-length":
@@ -188,6 +201,13 @@ class Handler(http.server.BaseHTTPRequestHandler):
                 time.sleep(delay)
             return
         self.wfile.write(data)
+
+    def _range_start(self, size):
+        """The first byte of a "Range: bytes=N-" request inside the file, else None."""
+        match = re.fullmatch(r"bytes=(\d+)-", self.headers.get("Range", "").strip())
+        if not match or int(match.group(1)) >= size:
+            return None
+        return int(match.group(1))
 
     def _file_bytes(self, path):
         root = self.server.root

@@ -191,6 +191,20 @@ TEST_F(SessionWorkerTest, PausesLongerThanAPollLoseNoByte) {
   EXPECT_TRUE(testsupport::readFile(job.paths.finalPath) == body);
 }
 
+TEST_F(SessionWorkerTest, APauseLongerThanOneWaitIsResumedFromTheLastByteWritten) {
+  std::string body;
+  for (int i = 0; i < 300000; ++i) body.push_back(static_cast<char>('a' + i % 19));
+  const auto job = jobFor(served_.serve("resumed.bin", body), served_.downloadFolder(), "resumed.bin");
+  // The first answer stalls for 3 s after each 100 000 bytes; the next one
+  // is served whole (from the byte asked for).
+  ASSERT_TRUE(sessiontest::setFault(served_.serverPath("resumed.bin"), "kind=slow&delay_ms=3000&chunk=100000&count=1"));
+  const WorkerRun run = runWorker(job);
+  ASSERT_TRUE(run.ended);
+  EXPECT_EQ(run.codes.back(), 102);
+  EXPECT_TRUE(testsupport::readFile(job.paths.finalPath) == body);
+  EXPECT_EQ(sessiontest::requestCount(served_.serverPath("resumed.bin")), 2);
+}
+
 TEST_F(SessionWorkerTest, StopEndsAWorkerWhoseServerStallsMidBody) {
   served_.serve("stalled.bin", std::string(600000, 's'));
   // The first piece arrives, then the server goes quiet for a minute.
