@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "app/folders.h"
+#include "platform/ui/control.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/progress_bar.h"
 #include "resource_ids.h"
@@ -115,9 +116,7 @@ void DDownloadAndInstallComponent::onPaint() {
   if (header_ == nullptr || header_->hwnd() == nullptr) return;
   RECT client{};
   GetClientRect(hwnd(), &client);
-  RECT current{};
-  GetWindowRect(header_->hwnd(), &current);
-  MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&current), 2);
+  const RECT current = ui::rectInParent(header_->hwnd());
   if (current.left != 0 || current.top != 0 || current.right != client.right || current.bottom != kHeaderHeight) {
     MoveWindow(header_->hwnd(), 0, 0, client.right, kHeaderHeight, TRUE);
   }

@@ -1,5 +1,6 @@
 #include "wizard/driver_row_layout.h"
 
+#include "platform/ui/control.h"
 #include "resource_ids.h"
 #include "wizard/controls/image_button.h"
 #include "wizard/property_page_base.h"
@@ -21,13 +22,7 @@ constexpr const char* kNetworkWarningTooltip =
     "Pylon SDK. The installation may wait indefinitely otherwise.";
 
 // Top edge of `control` in its parent's client coordinates (0 without it).
-int topOf(HWND control) {
-  if (control == nullptr) return 0;
-  RECT rect{};
-  GetWindowRect(control, &rect);
-  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
-  return rect.top;
-}
+int topOf(HWND control) { return ui::rectInParent(control).top; }
 
 void place(HWND control, int x, int y, int width, int height) {
   if (control != nullptr) SetWindowPos(control, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);

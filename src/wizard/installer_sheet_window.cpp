@@ -10,6 +10,7 @@
 #include "app/folders.h"
 #include "app/installer_upgrade_info.h"
 #include "components/help_files.h"
+#include "platform/ui/control.h"
 #include "platform/ui/message_box.h"
 #include "wizard/controls/dynamic_button.h"
 #include "wizard/controls/help_dlg.h"
@@ -45,13 +46,6 @@ constexpr int kNavigationHeight = 23;
 constexpr int kNavigationRaise = 33;
 constexpr int kWebHelpGap = 4;
 
-RECT clientRectOf(HWND parent, HWND control) {
-  RECT rect{};
-  GetWindowRect(control, &rect);
-  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
-  return rect;
-}
-
 }  // namespace
 
 void zpDLumenixSDKInstallerSheet::onInitDialog() {
@@ -81,7 +75,7 @@ void zpDLumenixSDKInstallerSheet::createNavigationBar(int backButtonTop) {
     left += kNavigationWidth + kNavigationGap;
   }
   if (HWND help = GetDlgItem(hwnd(), ui::kWizardHelpButton)) {
-    const RECT helpRect = clientRectOf(hwnd(), help);
+    const RECT helpRect = ui::rectInParent(help);
     const int height = helpRect.bottom - helpRect.top;
     const int bottom = helpRect.top - kWebHelpGap;
     addButton(kWebHelp, "Web Help", RECT{helpRect.left, bottom - height, helpRect.right, bottom});

@@ -12,6 +12,13 @@ std::string windowText(HWND window) {
   return text;
 }
 
+RECT rectInParent(HWND window) {
+  RECT rect{};
+  if (window == nullptr || !GetWindowRect(window, &rect)) return rect;
+  if (HWND parent = GetParent(window)) MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
 void setWindowTextIfChanged(HWND window, const std::string& text) {
   if (window == nullptr) return;
   if (windowText(window) == text) return;

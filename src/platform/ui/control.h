@@ -15,6 +15,9 @@ std::string windowText(HWND window);
 // Sets the text only when it differs, so refresh ticks do not flicker (MFC's
 // data exchange does the same).
 void setWindowTextIfChanged(HWND window, const std::string& text);
+// A child window's rectangle in its parent's client coordinates (the screen's
+// for a window without a parent).
+RECT rectInParent(HWND window);
 
 class Control {
  public:

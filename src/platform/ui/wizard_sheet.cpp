@@ -7,6 +7,7 @@
 #include <exception>
 
 #include "platform/debug_log.h"
+#include "platform/ui/control.h"
 #include "platform/ui/wizard_page.h"
 
 namespace ui {
@@ -180,17 +181,12 @@ int WizardSheet::growForNavigationBar(int growth, int shift) const {
   for (int id : buttons) {
     HWND button = GetDlgItem(hwnd_, id);
     if (button == nullptr) continue;
-    RECT rect;
-    GetWindowRect(button, &rect);
-    MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&rect), 2);
+    const RECT rect = rectInParent(button);
     SetWindowPos(button, nullptr, rect.left, rect.top + shift, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
   HWND back = GetDlgItem(hwnd_, kWizardBackButton);
   if (back == nullptr) return -1;
-  RECT rect;
-  GetWindowRect(back, &rect);
-  MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&rect), 2);
-  return rect.top;
+  return rectInParent(back).top;
 }
 
 void WizardSheet::onInitDialog() {}

@@ -96,12 +96,9 @@ void DDynamicHyperlink::fitToText() {
   if (old != nullptr) SelectObject(dc, old);
   ReleaseDC(hwnd(), dc);
 
-  RECT window{};
+  const RECT window = ui::rectInParent(hwnd());
   RECT client{};
-  GetWindowRect(hwnd(), &window);
   GetClientRect(hwnd(), &client);
-  HWND parent = GetParent(hwnd());
-  if (parent != nullptr) MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&window), 2);
   const int newWidth = extent.cx + (window.right - window.left) - client.right;
   const int newHeight = extent.cy + (window.bottom - window.top) - client.bottom;
 

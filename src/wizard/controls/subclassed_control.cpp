@@ -5,6 +5,7 @@
 #include <exception>
 
 #include "platform/debug_log.h"
+#include "platform/ui/control.h"
 
 namespace {
 
@@ -95,9 +96,7 @@ void SubclassedControl::invalidateWithParent() const {
   InvalidateRect(hwnd_, nullptr, TRUE);
   HWND parent = GetParent(hwnd_);
   if (parent == nullptr) return;
-  RECT rect{};
-  GetWindowRect(hwnd_, &rect);
-  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+  const RECT rect = ui::rectInParent(hwnd_);
   InvalidateRect(parent, &rect, TRUE);
 }
 

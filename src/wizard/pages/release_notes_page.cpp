@@ -3,6 +3,7 @@
 #include "components/component_row.h"
 #include "components/file_server.h"
 #include "components/install_data_folders.h"
+#include "platform/ui/control.h"
 #include "platform/ui/wizard_sheet.h"
 #include "resource_ids.h"
 #include "wizard/controls/downloaded_rtf_display.h"
@@ -40,10 +41,7 @@ int zpDInstallReleaseNotes::initPageControls() {
   refreshButton_ = std::make_unique<hnImageButton>();
   if (!refreshButton_->subclassDlgItem(IDC_REFRESH_README, hwnd())) return -1;
   refreshButton_->loadPngResource(IDP_REFRESH);
-  RECT rect{};
-  GetWindowRect(refreshButton_->hwnd(), &rect);
-  MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&rect), 2);
-  SetWindowPos(refreshButton_->hwnd(), nullptr, kRefreshButtonX, rect.top, 0, 0,
+  SetWindowPos(refreshButton_->hwnd(), nullptr, kRefreshButtonX, ui::rectInParent(refreshButton_->hwnd()).top, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   toolTip().addTool(refreshButton_->hwnd(), "Refresh Readme File");
   return 1;

@@ -2,40 +2,6 @@
 
 namespace fwtest {
 
-void pumpMessagesFor(DWORD ms) {
-  pumpUntil([] { return false; }, ms);
-}
-
-bool pumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
-  const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-  while (!done()) {
-    if (GetTickCount64() >= deadline) return done();
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&message);
-      DispatchMessageA(&message);
-    }
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-  }
-  return true;
-}
-
-bool waitUntil(const std::function<bool()>& done, DWORD timeoutMs) {
-  const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-  while (!done()) {
-    if (GetTickCount64() >= deadline) return done();
-    Sleep(10);
-  }
-  return true;
-}
-
-bool invokeOn(HWND window, const std::function<void()>& function) {
-  DWORD_PTR result = 0;
-  return SendMessageTimeoutA(window, kInvokeMessage, 0, reinterpret_cast<LPARAM>(&function), SMTO_NORMAL, 10000,
-                             &result) != 0 &&
-         result == 1;
-}
-
 HelperWindow::HelperWindow() {
   static const ATOM atom = [] {
     WNDCLASSA windowClass = {};

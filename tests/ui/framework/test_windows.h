@@ -1,26 +1,22 @@
 #pragma once
-// Helpers of the framework tests: message pumps with time limits, a plain
-// helper window that counts its timer ticks and answers a probe message, and
-// running a function on the thread of a window.
+// Helpers of the framework tests: a plain helper window that counts its
+// timer ticks and answers a probe message, and the shared waits.
 
 #include <windows.h>
 
 #include <atomic>
 #include <functional>
 
+#include "support/waiting.h"
+
 namespace fwtest {
 
-// Pumps this thread's messages for `ms`.
-void pumpMessagesFor(DWORD ms);
-// Pumps until `done` holds or `timeoutMs` passed; returns `done()`.
-bool pumpUntil(const std::function<bool()>& done, DWORD timeoutMs);
-// Polls (no pumping; for conditions another thread makes true).
-bool waitUntil(const std::function<bool()>& done, DWORD timeoutMs);
-
-// Runs `function` on the thread owning `window` (a window whose handler
-// answers kInvokeMessage, see the test sheet). False on time-out.
-inline constexpr UINT kInvokeMessage = WM_APP + 40;
-bool invokeOn(HWND window, const std::function<void()>& function);
+// The shared waits and the run-on-a-window's-thread call.
+using testsupport::invokeOn;
+using testsupport::kInvokeMessage;
+using testsupport::pumpMessagesFor;
+using testsupport::pumpUntil;
+using testsupport::waitUntil;
 
 // A top-level window (hidden) on the creating thread.
 class HelperWindow {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "components/component_row.h"
+#include "support/waiting.h"
 
 namespace sessiontest {
 
@@ -63,21 +64,6 @@ class ReportRecorder {
   HWND window_ = nullptr;
 };
 
-// Dispatches this thread's messages until `done` returns true or `timeoutMs`
-// passed. True when done.
-template <typename Done>
-bool pumpUntil(Done done, DWORD timeoutMs) {
-  const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-  while (!done()) {
-    if (GetTickCount64() > deadline) return false;
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&message);
-      DispatchMessageA(&message);
-    }
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-  }
-  return true;
-}
+using testsupport::pumpUntil;
 
 }  // namespace sessiontest

@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "platform/ui/control.h"
 #include "resource_ids.h"
 #include "wizard/controls/image_button.h"
 #include "wizard/driver_row_layout.h"
@@ -14,15 +15,8 @@
 
 namespace {
 
-RECT childRect(HWND child) {
-  RECT rect{};
-  GetWindowRect(child, &rect);
-  MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
-  return rect;
-}
-
 void expectRect(HWND control, int x, int y, int width, int height, const char* what) {
-  const RECT rect = childRect(control);
+  const RECT rect = ui::rectInParent(control);
   EXPECT_EQ(rect.left, x) << what;
   EXPECT_EQ(rect.top, y) << what;
   EXPECT_EQ(rect.right - rect.left, width) << what;

@@ -17,6 +17,7 @@
 #include "support/test_files.h"
 #include "support/ui_automation.h"
 #include "support/unix_side.h"
+#include "support/waiting.h"
 #include "wizard/page_titles.h"
 #include "wizard/property_page_base.h"
 #include "wizard_test_world.h"
@@ -63,25 +64,6 @@ class SessionTestPage : public zpDPropertyPageBase {
  private:
   components::StringCell name_, status_, progress_;
 };
-
-// Pumps this thread's messages for `ms`, as a session's modal dialog does.
-void pumpFor(DWORD ms, const std::function<void(int)>& everyQuarterSecond = {}) {
-  const DWORD start = GetTickCount();
-  int step = 0;
-  DWORD nextStep = 0;
-  while (GetTickCount() - start < ms) {
-    if (everyQuarterSecond && GetTickCount() - start >= nextStep) {
-      everyQuarterSecond(++step);
-      nextStep += 250;
-    }
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&message);
-      DispatchMessageA(&message);
-    }
-    Sleep(10);
-  }
-}
 
 class PageBaseSessionTest : public testing::Test {
  protected:
@@ -139,7 +121,11 @@ TEST_F(PageBaseSessionTest, WhileASessionRunsThePageShowsItsProgressEveryTwoSeco
   std::atomic<bool> sessionRunning{false};
   world_.sessions.onDownload = [&](const components::ComponentRow& row) {
     sessionRunning = true;
-    pumpFor(5500, [&](int step) { row.progressCell()->setText("step " + std::to_string(step)); });
+    // A session's modal loop: the row's progress changes every quarter second.
+    for (int step = 1; step <= 22; ++step) {
+      row.progressCell()->setText("step " + std::to_string(step));
+      testsupport::pumpMessagesFor(250);
+    }
     world_.operations.present.insert(row.name());
     sessionRunning = false;
     components::DownloadSessionResult done;
@@ -167,7 +153,7 @@ TEST_F(PageBaseSessionTest, AnUpgradeAnnouncementDuringAnOperationWaitsUntilItHa
   std::atomic<int> activationsDuringSession{-1};
   world_.sessions.onDownload = [&](const components::ComponentRow&) {
     sessionRunning = true;
-    pumpFor(1500);
+    testsupport::pumpMessagesFor(1500);
     activationsDuringSession = page_.activations.load();
     sessionRunning = false;
     components::DownloadSessionResult done;

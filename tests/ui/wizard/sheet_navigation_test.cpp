@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/ui/common_controls.h"
+#include "platform/ui/control.h"
 #include "platform/ui/message_box.h"
 #include "support/process.h"
 #include "support/screenshot.h"
@@ -29,13 +30,6 @@ constexpr const char* kRuntime = "Zephrion Version XII 12.0.0.760 Runtime";
 constexpr const char* kSuite = "Zephrion Vision Software Version XII 12.0.0.760";
 
 std::string titleOf(const char* pageName) { return wizard::pageTitle(pageName); }
-
-RECT childRect(HWND parent, HWND child) {
-  RECT rect{};
-  GetWindowRect(child, &rect);
-  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
-  return rect;
-}
 
 TEST(SheetNavigation, TheBarActivatesThePageOfTheSequenceAndIgnoresMissingTargets) {
   World world("Python 3.6.6");
@@ -140,7 +134,7 @@ TEST(SheetLayout, TheFrameAndTheNavigationBarSitWhereTheyBelong) {
   ASSERT_TRUE(running.waitForCaption(wizard::welcomePageTitle()));
   HWND wizard = running.window();
 
-  const RECT back = childRect(wizard, GetDlgItem(wizard, ui::kWizardBackButton));
+  const RECT back = ui::rectInParent(GetDlgItem(wizard, ui::kWizardBackButton));
   const int barTop = back.top - 33;
   const int ids[] = {kNavigateHome,      kNavigateCore,          kNavigateTemplates, kNavigateDemoProfiles,
                      kNavigateTutorials, kNavigateCameraDrivers, kNavigateUtilities};
@@ -149,17 +143,17 @@ TEST(SheetLayout, TheFrameAndTheNavigationBarSitWhereTheyBelong) {
     HWND button = GetDlgItem(wizard, ids[i]);
     ASSERT_NE(button, nullptr) << texts[i];
     EXPECT_EQ(testsupport::windowText(button), texts[i]);
-    const RECT rect = childRect(wizard, button);
+    const RECT rect = ui::rectInParent(button);
     EXPECT_EQ(rect.left, 10 + static_cast<int>(i) * 89) << texts[i];
     EXPECT_EQ(rect.right - rect.left, 85) << texts[i];
     EXPECT_EQ(rect.top, barTop) << texts[i];
     EXPECT_EQ(rect.bottom, barTop + 23) << texts[i];
   }
-  const RECT help = childRect(wizard, GetDlgItem(wizard, IDHELP));
+  const RECT help = ui::rectInParent(GetDlgItem(wizard, IDHELP));
   HWND webHelp = GetDlgItem(wizard, kWebHelp);
   ASSERT_NE(webHelp, nullptr);
   EXPECT_EQ(testsupport::windowText(webHelp), "Web Help");
-  const RECT web = childRect(wizard, webHelp);
+  const RECT web = ui::rectInParent(webHelp);
   EXPECT_EQ(web.left, help.left);
   EXPECT_EQ(web.right, help.right);
   EXPECT_EQ(web.bottom, help.top - 4);
@@ -173,12 +167,12 @@ TEST(SheetLayout, TheFrameAndTheNavigationBarSitWhereTheyBelong) {
   HWND band = GetDlgItem(page, 9703);
   ASSERT_NE(banner, nullptr);
   ASSERT_NE(band, nullptr);
-  const RECT bannerRect = childRect(page, banner);
+  const RECT bannerRect = ui::rectInParent(banner);
   EXPECT_EQ(bannerRect.left, 0);
   EXPECT_EQ(bannerRect.top, 0);
   EXPECT_EQ(bannerRect.right, client.right);
   EXPECT_EQ(bannerRect.bottom, 70);
-  const RECT bandRect = childRect(page, band);
+  const RECT bandRect = ui::rectInParent(band);
   EXPECT_EQ(bandRect.left, 0);
   EXPECT_EQ(bandRect.top, 70);
   EXPECT_EQ(bandRect.right, 165);

@@ -65,7 +65,7 @@ World::World(const char* pythonSelection)
 World::~World() = default;
 
 bool TestSheet::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-  if (message == kInvokeMessage) {
+  if (message == testsupport::kInvokeMessage) {
     (*reinterpret_cast<const std::function<void()>*>(lParam))();
     result = 1;
     return true;
@@ -77,15 +77,6 @@ std::vector<std::string> sequenceKeys(const zpDLumenixSDKInstallerSheet& sheet) 
   std::vector<std::string> keys;
   for (int i = 0; i < sheet.pageCount(); ++i) keys.push_back(sheet.sequencePage(i)->uiDlgName);
   return keys;
-}
-
-bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
-  const DWORD start = GetTickCount();
-  while (!condition()) {
-    if (GetTickCount() - start > timeoutMs) return false;
-    Sleep(20);
-  }
-  return true;
 }
 
 RunningSheet::RunningSheet(TestSheet& sheet) : sheet_(sheet) {
@@ -113,12 +104,7 @@ bool RunningSheet::waitUntilShown() {
   return true;
 }
 
-bool RunningSheet::invoke(const std::function<void()>& function) {
-  DWORD_PTR result = 0;
-  return SendMessageTimeoutA(window_, TestSheet::kInvokeMessage, 0, reinterpret_cast<LPARAM>(&function), SMTO_NORMAL,
-                             20000, &result) != 0 &&
-         result == 1;
-}
+bool RunningSheet::invoke(const std::function<void()>& function) { return testsupport::invokeOn(window_, function); }
 
 bool RunningSheet::click(int id) { return testsupport::clickControl(window_, id); }
 

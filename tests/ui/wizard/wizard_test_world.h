@@ -18,6 +18,7 @@
 #include "app/installer_upgrade_info.h"
 #include "components/install_version_listing.h"
 #include "support/scratch_documents.h"
+#include "support/waiting.h"
 #include "wizard/installer_sheet.h"
 #include "wizard/wizard_services.h"
 
@@ -117,7 +118,6 @@ class World {
 class TestSheet : public zpDLumenixSDKInstallerSheet {
  public:
   using zpDLumenixSDKInstallerSheet::zpDLumenixSDKInstallerSheet;
-  static constexpr UINT kInvokeMessage = WM_APP + 40;
 
  protected:
   bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
@@ -155,6 +155,6 @@ class RunningSheet {
   HWND window_ = nullptr;
 };
 
-bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs);
+using testsupport::waitUntil;
 
 }  // namespace wizardtest
