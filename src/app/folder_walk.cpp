@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+#include "app/folders.h"
+
 namespace app {
 namespace {
 
@@ -47,7 +49,7 @@ const FolderWalkOps& realFolderWalkOps() {
       [](const std::string& path) { return RemoveDirectoryA(path.c_str()) != FALSE; },
       [](const std::string& path) { return DeleteFileA(path.c_str()) != FALSE; },
       [](const std::string& path) { SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_ARCHIVE); },
-      [](const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; },
+      [](const std::string& path) { return pathExists(path); },
   };
   return ops;
 }

@@ -28,6 +28,8 @@ bool fileExists(const char* path) {
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+bool pathExists(const std::string& path) { return attributesOf(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
 bool createFolderPath(const char* path) {
   if (path == nullptr || path[0] == '\0') return false;
   if (folderExists(path)) return true;
@@ -76,7 +78,7 @@ bool getMyDocumentsFolderPath(std::string& path) {
 }
 
 std::string dataFolderPath() {
-  return applicationFolder() + "\\" + std::string(components::install_data::kDataFolderName);
+  return components::install_data::dataFolderPath(applicationFolder());
 }
 
 bool deleteDataFolder() {

@@ -8,6 +8,8 @@ namespace app {
 
 bool folderExists(const char* path);
 bool fileExists(const char* path);
+// A file or a folder at `path`.
+bool pathExists(const std::string& path);
 
 // Creates `path` together with every missing parent folder. True when the
 // folder exists at the end.

@@ -13,8 +13,8 @@ InstallerServices::InstallerServices(CZephrionLumenixSDKInstallerApp& applicatio
   // Document links fetch through the same sessions.
   setHyperlinkInstallSessions(sessions_.get());
   services_ = std::unique_ptr<wizard::WizardServices>(new wizard::WizardServices{
-      operations_, *sessions_, buildProbes_, pythonSteps_, nullptr, application.releaseUpgradeInfo.get(),
-      application.betaUpgradeInfo.get(), application.applicationFolder, application.applicationFolderWritable,
+      operations_, *sessions_, buildProbes_, pythonSteps_, nullptr, application.releaseUpgradeInfo,
+      application.betaUpgradeInfo, application.applicationFolder, application.applicationFolderWritable,
       &application.downloadedInstallerPath, &application.downloadedInstallerFileName});
 }
 

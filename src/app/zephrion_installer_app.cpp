@@ -1,6 +1,5 @@
 #include "app/zephrion_installer_app.h"
 
-#include <commctrl.h>
 #include <objidl.h>  // gdiplus.h needs it with WIN32_LEAN_AND_MEAN
 #include <gdiplus.h>
 
@@ -16,7 +15,6 @@
 #include "platform/debug_log.h"
 #include "platform/ui/common_controls.h"
 #include "platform/ui/message_box.h"
-#include "platform/ui/worker.h"
 #include "wizard/controls/please_wait_dlg.h"
 #include "wizard/installer_sheet.h"
 
@@ -24,9 +22,9 @@ namespace {
 
 CZephrionLumenixSDKInstallerApp* theInstance = nullptr;
 
-std::unique_ptr<InstallerUpgradeInfo> makeUpgradeInfo(const char* fileName) {
+std::shared_ptr<InstallerUpgradeInfo> makeUpgradeInfo(const char* fileName) {
   namespace fs = components::file_server;
-  return std::unique_ptr<InstallerUpgradeInfo>(
+  return std::shared_ptr<InstallerUpgradeInfo>(
       new (std::nothrow) InstallerUpgradeInfo(fs::fileAddress(fs::suiteRepositoryFolder(), fileName), fileName));
 }
 
@@ -76,8 +74,7 @@ bool CZephrionLumenixSDKInstallerApp::runInstanceGuard() {
 
 bool CZephrionLumenixSDKInstallerApp::InitInstance() {
   ui::loadRichEdit2();
-  INITCOMMONCONTROLSEX controls = {8, 0xFF};
-  InitCommonControlsEx(&controls);
+  ui::initCommonControls();
 
   if (!runInstanceGuard()) return false;
   app::cleanUpTempSubFolder();
@@ -91,12 +88,9 @@ bool CZephrionLumenixSDKInstallerApp::InitInstance() {
 }
 
 int CZephrionLumenixSDKInstallerApp::ExitInstance() {
-  // An upgrade check that did not stop in time may still be writing into
-  // its channel; the process ends without waiting for it (WinMain).
-  if (ui::Worker::detachedCount() == 0) {
-    releaseUpgradeInfo.reset();
-    betaUpgradeInfo.reset();
-  }
+  // A check that did not stop in time keeps its own share of the channels.
+  releaseUpgradeInfo.reset();
+  betaUpgradeInfo.reset();
   if (gdiplusToken != 0) {
     Gdiplus::GdiplusShutdown(gdiplusToken);
     gdiplusToken = 0;

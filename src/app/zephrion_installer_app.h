@@ -29,8 +29,9 @@ class CZephrionLumenixSDKInstallerApp {
 
   std::string applicationFolder;
   bool applicationFolderWritable = false;
-  std::unique_ptr<InstallerUpgradeInfo> releaseUpgradeInfo;
-  std::unique_ptr<InstallerUpgradeInfo> betaUpgradeInfo;
+  // Shared with the wizard's upgrade check.
+  std::shared_ptr<InstallerUpgradeInfo> releaseUpgradeInfo;
+  std::shared_ptr<InstallerUpgradeInfo> betaUpgradeInfo;
   std::string downloadedInstallerPath;
   std::string downloadedInstallerFileName;
   ULONG_PTR gdiplusToken = 0;

@@ -117,17 +117,6 @@ const CatalogEntry* findEntry(std::string_view groupName, std::string_view name)
   return nullptr;
 }
 
-const CatalogEntry* findEntryInAnyGroup(std::string_view name) {
-  for (const CatalogGroup& group : groups()) {
-    for (const CatalogEntry& entry : group.entries) {
-      if (entry.name == name) {
-        return &entry;
-      }
-    }
-  }
-  return nullptr;
-}
-
 bool namesEqualIgnoringCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) {
     return false;

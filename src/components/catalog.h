@@ -32,7 +32,6 @@ const CatalogGroup* findGroup(std::string_view groupName);
 
 // Exact, case-sensitive lookups; null when absent.
 const CatalogEntry* findEntry(std::string_view groupName, std::string_view name);
-const CatalogEntry* findEntryInAnyGroup(std::string_view name);
 
 // Whole-text comparison ignoring letter case, as the per-component operations
 // compare a row's name with a catalog name.

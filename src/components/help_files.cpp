@@ -63,13 +63,10 @@ CatalogEntry helpFileEntry(std::string_view key, std::string_view title) {
   return entry;
 }
 
-std::vector<CatalogEntry> helpFileEntries(const TitleOfKey& titleOf) {
+std::vector<CatalogEntry> helpFileEntries() {
   std::vector<CatalogEntry> entries;
   entries.reserve(kTopicKeys.size());
-  for (std::string_view key : kTopicKeys) {
-    const std::string title = titleOf ? titleOf(key) : std::string(key);
-    entries.push_back(helpFileEntry(key, title));
-  }
+  for (std::string_view key : kTopicKeys) entries.push_back(helpFileEntry(key, key));
   return entries;
 }
 

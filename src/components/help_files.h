@@ -4,7 +4,6 @@
 // topics, and the help window builds a row for whatever page is active (also
 // for a key without a file on the server: the download then reports it).
 
-#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -34,12 +33,8 @@ std::string helpRowName(std::string_view title);
 // itself where the page has none of its own).
 CatalogEntry helpFileEntry(std::string_view key, std::string_view title);
 
-// Display title of a page key, provided by the wizard. An empty function
-// stands for "the key itself".
-using TitleOfKey = std::function<std::string(std::string_view key)>;
-
-// One entry per topic key, in order.
-std::vector<CatalogEntry> helpFileEntries(const TitleOfKey& titleOf = {});
+// One entry per topic key, in order, each named after its key.
+std::vector<CatalogEntry> helpFileEntries();
 
 // The help row of a page key, ready for the wizard's help-file manager or the
 // help window.

@@ -3,10 +3,7 @@
 namespace components::install_data {
 
 std::string downloadFolderPath(std::string_view applicationFolder, std::string_view subfolder) {
-  std::string folder;
-  folder.reserve(applicationFolder.size() + kDataFolderName.size() + subfolder.size() + 2);
-  folder.append(applicationFolder).append("\\").append(kDataFolderName).append("\\").append(subfolder);
-  return folder;
+  return dataFolderPath(applicationFolder).append("\\").append(subfolder);
 }
 
 }  // namespace components::install_data

@@ -55,6 +55,12 @@ inline constexpr std::string_view kReadme = "Readme\\12_0_0";
 inline constexpr std::string_view kHelpFiles = "_Help2Zephrion\\12_0_0";
 }  // namespace subfolder
 
+// "<applicationFolder>\_ZephrionInstallData": the data folder beside the
+// executable.
+inline std::string dataFolderPath(std::string_view applicationFolder) {
+  return std::string(applicationFolder).append("\\").append(kDataFolderName);
+}
+
 // "<applicationFolder>\_ZephrionInstallData\<subfolder>": the local folder
 // of a download. applicationFolder is the executable's folder without a
 // trailing backslash.

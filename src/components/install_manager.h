@@ -112,8 +112,6 @@ class hnInstallManagerBase {
   bool hasErrorStatus(std::uint32_t first, std::uint32_t last) const;
   bool chosenRowHasErrorStatus(std::span<const std::uint32_t> chosen) const;
   bool askRepairQuestion();
-  // Runs the repair step of first..last, stopping at the first failure.
-  void runRepairPass(std::uint32_t first, std::uint32_t last, bool stopOnPackageErrors);
   // Progress "Pending" for the rows of first..last (or of `chosen`), the
   // empty text for every other row of the manager.
   void markPendingRange(std::uint32_t first, std::uint32_t last);

@@ -34,12 +34,6 @@ bool hnInstallManagerBase::askRepairQuestion() {
   return showMessage(manager_messages::kRepairQuestion, MB_YESNO) == IDYES;
 }
 
-void hnInstallManagerBase::runRepairPass(std::uint32_t first, std::uint32_t last, bool stopOnPackageErrors) {
-  for (std::uint32_t index = first; index <= last; ++index) {
-    if (operations_.runRepairStep(*rows_[index], stopOnPackageErrors) < 1) return;
-  }
-}
-
 int hnInstallManagerBase::repairRange(bool stopOnPackageErrors, std::uint32_t first, std::uint32_t last) {
   if (!isRange(first, last)) return -1;
   for (std::uint32_t index = first; index <= last; ++index) {
@@ -72,7 +66,8 @@ int hnInstallManagerBase::installRange(std::uint32_t first, std::uint32_t last, 
     } else if (repaired) {
       break;
     }
-    runRepairPass(repairFirst, repairLast, stopOnPackageErrors);
+    // Its failure shows in the statuses the install step evaluates.
+    repairRange(stopOnPackageErrors, repairFirst, repairLast);
     repaired = true;
     evaluateRows(repairFirst, repairLast);
   }

@@ -89,8 +89,11 @@ class InstallSessions {
 // Where a session places the row's file: the download folder, a backslash and
 // the file name. A file at this path is a finished download (partial ones
 // carry a suffix until they are complete).
+inline std::string downloadedFilePath(const std::string& folder, const std::string& fileName) {
+  return folder + "\\" + fileName;
+}
 inline std::string downloadedFilePath(const ComponentRow& row) {
-  return row.downloadFolder() + "\\" + row.fileName();
+  return downloadedFilePath(row.downloadFolder(), row.fileName());
 }
 
 }  // namespace components

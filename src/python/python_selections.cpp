@@ -32,8 +32,10 @@ bool isValid(const SelectionKey& key, const char* value) {
 
 void copyOut(char* buffer, const char* value) { snprintf(buffer, kSelectionBufferSize, "%s", value); }
 
-std::string selectionsFolderPath(const std::string& documents) {
-  return documents + "\\" + app::kUserFolderName + "\\" + kPythonFolderName;
+// "<Documents>\Zephrion 12.0\Python"; "" without a Documents folder.
+std::string selectionsFolderPath() {
+  const std::string userFolder = app::userFolderPath();
+  return userFolder.empty() ? userFolder : userFolder + "\\" + kPythonFolderName;
 }
 
 int setSelection(const SelectionKey& key, const char* operation, const char* value) {
@@ -41,18 +43,16 @@ int setSelection(const SelectionKey& key, const char* operation, const char* val
     logLine(operation, "NULL pointer 1");
     return -1;
   }
-  if (!key.validValues.empty() && !isValid(key, value)) {
+  if (!isValid(key, value)) {
     logLine(operation, "Unsupported version selection");
     return -2;
   }
-  std::string documents;
-  if (!app::getMyDocumentsFolderPath(documents)) {
+  const std::string folder = selectionsFolderPath();
+  if (folder.empty()) {
     logLine(operation, "Unable to get my documents folder path");
     return -3;
   }
-  const std::string folder = selectionsFolderPath(documents);
-  if (!app::folderExists(folder.c_str())) app::createFolderPath(folder.c_str());
-  if (!app::folderExists(folder.c_str())) {
+  if (!app::createFolderPath(folder.c_str())) {
     logLine(operation, "Unable to locate target folder");
     return -4;
   }
@@ -70,19 +70,16 @@ int getSelection(const SelectionKey& key, const char* operation, char* buffer) {
     return -1;
   }
   copyOut(buffer, key.fallback);
-  std::string documents;
-  if (!app::getMyDocumentsFolderPath(documents)) {
+  const std::string folder = selectionsFolderPath();
+  if (folder.empty()) {
     logLine(operation, "Unable to get my documents folder path");
     return -2;
   }
-  const std::string file = selectionsFolderPath(documents) + "\\" + kFileName;
-  WIN32_FIND_DATAA found;
-  HANDLE find = FindFirstFileA(file.c_str(), &found);
-  if (find == INVALID_HANDLE_VALUE) {
+  const std::string file = folder + "\\" + kFileName;
+  if (!app::fileExists(file.c_str())) {
     logLine(operation, "Unable to locate INI file");
     return -3;
   }
-  FindClose(find);
   char value[kReadBufferSize] = {};
   const DWORD length = GetPrivateProfileStringA(kSection, key.key, "", value, kReadBufferSize, file.c_str());
   if (length == 0) {
@@ -99,9 +96,8 @@ int getSelection(const SelectionKey& key, const char* operation, char* buffer) {
 }  // namespace
 
 std::string pythonSelectionsFilePath() {
-  std::string documents;
-  if (!app::getMyDocumentsFolderPath(documents)) return {};
-  return selectionsFolderPath(documents) + "\\" + kFileName;
+  const std::string folder = selectionsFolderPath();
+  return folder.empty() ? folder : folder + "\\" + kFileName;
 }
 
 #define ZP_SELECTION_PAIR(Name, Key)                                                              \

@@ -2,6 +2,7 @@
 
 #include "sessions/download_and_install_dlg.h"
 #include "sessions/download_error_handling_option.h"
+#include "sessions/download_paths.h"
 
 namespace sessions {
 
@@ -25,8 +26,7 @@ int DialogInstallSessions::uninstall(const components::ComponentRow& row, int, i
 }
 
 bool DialogInstallSessions::deleteDownloadedFiles(const components::ComponentRow& row) {
-  DDownloadAndInstallComponent session(1, 1, row, true, false, false);
-  return session.deleteDownloadedFiles();
+  return sessions::deleteDownloadedFiles(downloadPathsFor(row.downloadFolder(), row.fileName()));
 }
 
 components::DownloadErrorChoice DialogInstallSessions::askAfterDownloadError(const std::string& message,

@@ -39,7 +39,6 @@ class DDownloadAndInstallComponent : public ui::Dialog {
   bool userAborted() const { return userAborted_; }
   const std::string& finalPath() const { return job_.paths.finalPath; }
   const std::string& tempPath() const { return job_.paths.tempPath; }
-  const std::string& backupPath() const { return job_.paths.backupPath; }
 
   // Deletes the temporary and the downloaded file of the row (read-only
   // attributes cleared). False when an existing downloaded file could not be

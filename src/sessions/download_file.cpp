@@ -1,5 +1,6 @@
 #include "sessions/download_file.h"
 
+#include "app/folders.h"
 #include "sessions/download_paths.h"
 #include "sessions/http_download.h"
 
@@ -39,9 +40,9 @@ int downloadFile(const std::string& folder, const std::string& fileName, const s
   const DownloadPaths paths = downloadPathsFor(folder, fileName);
   if (paths.tempPath.size() > kMaxDownloadPathLength) return kPathTooLong;
   moveReplacing(paths.backupPath, paths.finalPath);
-  if (pathExists(paths.finalPath)) deleteFileForcibly(paths.finalPath);
+  if (app::pathExists(paths.finalPath)) deleteFileForcibly(paths.finalPath);
   // A file that could not be set aside is used as it is.
-  if (pathExists(paths.finalPath)) return kDownloaded;
+  if (app::pathExists(paths.finalPath)) return kDownloaded;
   if (stopRequested && stopRequested()) return kStopped;
 
   HttpDownload download(stopRequested, /*allowCredentialsPrompt=*/false);

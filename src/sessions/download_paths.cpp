@@ -2,34 +2,35 @@
 
 #include <windows.h>
 
+#include "app/folders.h"
+#include "components/install_sessions.h"
+
 namespace sessions {
 
 DownloadPaths downloadPathsFor(const std::string& folder, const std::string& fileName) {
   DownloadPaths paths;
-  paths.finalPath = folder + "\\" + fileName;
+  paths.finalPath = components::downloadedFilePath(folder, fileName);
   paths.tempPath = paths.finalPath + "tmp";
   paths.backupPath = paths.finalPath + "bk";
   return paths;
 }
 
-bool pathExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
 bool deleteFileForcibly(const std::string& path) {
-  if (!pathExists(path)) return true;
+  if (!app::pathExists(path)) return true;
   SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
   DeleteFileA(path.c_str());
-  return !pathExists(path);
+  return !app::pathExists(path);
 }
 
 bool moveReplacing(const std::string& target, const std::string& source) {
-  if (!pathExists(source)) return false;
-  if (pathExists(target)) SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_NORMAL);
+  if (!app::pathExists(source)) return false;
+  if (app::pathExists(target)) SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_NORMAL);
   return MoveFileExA(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
 }
 
 void restoreBackup(const DownloadPaths& paths) {
-  if (!pathExists(paths.finalPath) && pathExists(paths.backupPath)) moveReplacing(paths.finalPath, paths.backupPath);
-  if (pathExists(paths.backupPath)) deleteFileForcibly(paths.backupPath);
+  if (!app::pathExists(paths.finalPath) && app::pathExists(paths.backupPath)) moveReplacing(paths.finalPath, paths.backupPath);
+  if (app::pathExists(paths.backupPath)) deleteFileForcibly(paths.backupPath);
 }
 
 bool deleteDownloadedFiles(const DownloadPaths& paths) {

@@ -23,8 +23,6 @@ DownloadPaths downloadPathsFor(const std::string& folder, const std::string& fil
 // narrow file calls; the session refuses them before any request.
 inline constexpr std::size_t kMaxDownloadPathLength = 259;
 
-bool pathExists(const std::string& path);
-
 // Clears the read-only attribute and deletes the file. True when the file is
 // gone (also when it never existed).
 bool deleteFileForcibly(const std::string& path);

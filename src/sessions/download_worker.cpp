@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <exception>
 
+#include "app/folders.h"
 #include "platform/debug_log.h"
 #include "platform/ui/message_box.h"
 #include "sessions/download_error_display_dlg.h"
@@ -42,11 +43,11 @@ class WorkerRun {
  private:
   void runSteps() {
     const DownloadPaths& paths = job_.paths;
-    if (job_.redownload && pathExists(paths.finalPath)) {
+    if (job_.redownload && app::pathExists(paths.finalPath)) {
       moveReplacing(paths.backupPath, paths.finalPath);
-      if (pathExists(paths.finalPath)) deleteFileForcibly(paths.finalPath);
+      if (app::pathExists(paths.finalPath)) deleteFileForcibly(paths.finalPath);
     }
-    if (!pathExists(paths.finalPath)) {
+    if (!app::pathExists(paths.finalPath)) {
       if (!fetch()) return;
     }
     if (job_.downloadOnly) {
@@ -54,7 +55,7 @@ class WorkerRun {
       return;
     }
     report(session_code::kDownloadCompleted);
-    if (pathExists(paths.finalPath)) {
+    if (app::pathExists(paths.finalPath)) {
       const InstallCommand command =
           installCommandFor(job_.isMsiPackage, job_.installArguments, paths.finalPath, systemFolderPath());
       const InstallRun ran = runAndWait(command, context_.stopEvent());
@@ -72,6 +73,11 @@ class WorkerRun {
   bool fetch() {
     HttpDownload download([this] { return context_.stopRequested(); }, /*allowCredentialsPrompt=*/true);
     context_.onStop([&download] { download.abort(); });
+    // The action must not outlive `download`, however fetch ends.
+    struct StopActionWithdrawal {
+      ui::WorkerContext& context;
+      ~StopActionWithdrawal() { context.cancelOnStop(); }
+    } withdrawal{context_};
     unsigned long long reportMark = 0;
     TransferEvents events;
     events.started = [this](std::uint64_t announced) {
@@ -88,7 +94,6 @@ class WorkerRun {
       report(session_code::kBytesReceived, reinterpret_cast<LPARAM>(text));
     };
     const TransferResult transfer = download.fetch(job_.downloadUrl, job_.paths.tempPath, events);
-    context_.cancelOnStop();
 
     if (transfer.kind == TransferResult::Kind::Stopped || context_.stopRequested()) return false;
     if (transfer.kind == TransferResult::Kind::Unexpected) {

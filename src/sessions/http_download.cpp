@@ -206,6 +206,8 @@ TransferResult HttpDownload::fetch(const std::string& url, const std::string& te
           break;
         }
         const std::uint64_t before = progress.received;
+        // Only a read that times out in this attempt asks for another one.
+        progress.interrupted = false;
         outcome = sendAndCheckStatus(request, progress.received);
         if (outcome.kind == TransferResult::Kind::Completed) outcome = receiveBody(request, tempPath, events, progress);
         // A read that timed out in the middle of the body: ask for the rest
@@ -283,7 +285,6 @@ TransferResult HttpDownload::sendAndCheckStatus(HINTERNET request, std::uint64_t
 
 TransferResult HttpDownload::receiveBody(HINTERNET request, const std::string& tempPath, const TransferEvents& events,
                                          BodyProgress& progress) {
-  progress.interrupted = false;
   if (stopped()) return result(TransferResult::Kind::Stopped);
   // The rest of a body that was interrupted goes after what is in the file;
   // a whole body (the first answer, or a server that ignored the range)

@@ -6,10 +6,11 @@
 // write), reuses a kept-alive connection and never follows a redirect (a
 // moved file is an error of the server's tree, not something to chase). A 401
 // answer may get the system's credentials prompt and then exactly one retry.
-// The body is read into one fixed block of 1 MiB, each read taking what has
-// arrived: small reads cost a round trip through WinINet each and cap a
-// download far below the link's speed, while one block keeps the memory
-// bounded. When the server announced a length, a
+// The body is read into one fixed block of 1 MiB. Each read asks for at
+// least 64 KiB (up to the whole block while reads fill at once) and waits
+// until that much has arrived: small reads cost a round trip through WinINet
+// each and cap a download far below the link's speed, while one block keeps
+// the memory bounded. When the server announced a length, a
 // body that ends early is a failure, never a finished download: a cut file
 // would otherwise stay in the cache and be used for ever.
 //

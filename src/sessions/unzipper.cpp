@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cstring>
 
+#include "app/folders.h"
 #include "platform/debug_log.h"
 #include "sessions/unzip_entry_name.h"
 #include "sessions/unzip_output_file.h"
@@ -14,11 +15,6 @@ namespace {
 constexpr DWORD kBlockSize = 256 * 1024;
 
 unzFile handleOf(void* zip) { return static_cast<unzFile>(zip); }
-
-bool isFolderPath(const char* path) {
-  const DWORD attributes = GetFileAttributesA(path);
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-}
 
 }  // namespace
 
@@ -207,7 +203,7 @@ bool CUnzipper::createFolder(const char* path) {
   }
   if (CreateDirectoryA(folder.c_str(), nullptr)) return true;
   // Made by someone else in the meantime counts as made.
-  return GetLastError() == ERROR_ALREADY_EXISTS && isFolderPath(folder.c_str());
+  return GetLastError() == ERROR_ALREADY_EXISTS && app::folderExists(folder.c_str());
 }
 
 bool CUnzipper::createParentFolder(const char* filePath) {

@@ -207,19 +207,6 @@ int zpDLumenixSDKInstallerSheet::sequenceIndexOfKey(std::string_view key) const 
   return -1;
 }
 
-zpDPropertyPageBase* zpDLumenixSDKInstallerSheet::pageWithKey(std::string_view key) const {
-  for (zpDPropertyPageBase* candidate : std::initializer_list<zpDPropertyPageBase*>{
-           welcome_.get(), prerequisites_.get(), coreSoftware_.get(), coreStatus_.get(), releaseNotes_.get(),
-           modules_.get(), modules2_.get(), recommendedPy27_.get(), optionalPy27_.get(), utilities_.get(),
-           utilities2_.get(), halvorenUtilities_.get(), tutorials_.get(), demoProfilesPy27_.get(), summary_.get(),
-           importProfiles_.get(), resources_.get(), templatesPy27_.get(), toolboxPy27_.get(), cameraDrivers1_.get(),
-           cameraDrivers2_.get(), ioDrivers_.get(), recommendedPy36_.get(), optionalPy36_.get(),
-           demoProfilesPy36_.get(), templatesPy36_.get(), toolboxPy36_.get()}) {
-    if (candidate != nullptr && candidate->uiDlgName == key) return candidate;
-  }
-  return nullptr;
-}
-
 // --- Titles and help rows --------------------------------------------------------
 
 int zpDLumenixSDKInstallerSheet::getUIDlgTitleStrFromUIDlgName(std::string* title, const char* key) const {
@@ -231,19 +218,12 @@ int zpDLumenixSDKInstallerSheet::getUIDlgTitleStrFromUIDlgName(std::string* titl
   return 1;
 }
 
-std::string zpDLumenixSDKInstallerSheet::titleOfKey(std::string_view key) const {
-  const std::string keyText(key);
-  std::string title;
-  if (getUIDlgTitleStrFromUIDlgName(&title, keyText.c_str()) < 1) return keyText;
-  return title;
-}
-
 void zpDLumenixSDKInstallerSheet::fillHelpFileManager() {
   helpFileManager_ = std::make_unique<components::hnInstallManagerBase>(services_.operations, services_.sessions,
                                                                          services_.buildProbes);
   std::vector<components::ComponentRow> rows;
   for (std::string_view key : components::help_files::topicKeys()) {
-    rows.push_back(components::help_files::makeHelpFileRow(key, titleOfKey(key), services_.applicationFolder,
+    rows.push_back(components::help_files::makeHelpFileRow(key, wizard::displayTitleOfKey(key), services_.applicationFolder,
                                                            {&helpName_, &helpStatus_, &helpProgress_}));
   }
   helpFileManager_->setRows(rows);

@@ -104,8 +104,6 @@ class zpDLumenixSDKInstallerSheet : public ui::WizardSheet {
   // (after a message box owned by `owner`).
   int launchInstallerFile(const char* path, HWND owner);
 
-  // The page object with `key`, in the sequence or not (nullptr if none).
-  zpDPropertyPageBase* pageWithKey(std::string_view key) const;
   // The index in the sequence of the first page with `key`, or -1.
   int sequenceIndexOfKey(std::string_view key) const;
   zpDPropertyPageBase* sequencePage(int index) const;
@@ -135,7 +133,6 @@ class zpDLumenixSDKInstallerSheet : public ui::WizardSheet {
   void createNavigationBar(int backButtonTop);
   void runPythonStartupWork();
   void fillHelpFileManager();
-  std::string titleOfKey(std::string_view key) const;
   LRESULT moveAndLaunchDownloadedInstaller();
   void startUpgradeCheck();
   void stopUpgradeCheck();

@@ -16,6 +16,7 @@
 #include "wizard/controls/help_dlg.h"
 #include "wizard/controls/hyperlink_target.h"
 #include "wizard/page_keys.h"
+#include "wizard/page_titles.h"
 #include "wizard/page_font.h"
 #include "wizard/property_page_base.h"
 
@@ -126,14 +127,12 @@ bool zpDLumenixSDKInstallerSheet::onCommand(int id, int, HWND) {
 }
 
 void zpDLumenixSDKInstallerSheet::navigateToFirstOf(std::initializer_list<std::string_view> keys) {
-  for (int i = 0; i < pageCount(); ++i) {
-    const zpDPropertyPageBase* candidate = sequencePage(i);
-    if (candidate == nullptr) continue;
-    for (std::string_view key : keys) {
-      if (candidate->uiDlgName == key) {
-        setActivePage(i);
-        return;
-      }
+  // At most one of the keys is in the sequence (the Python 2.7 or 3.6 page).
+  for (std::string_view key : keys) {
+    const int index = sequenceIndexOfKey(key);
+    if (index >= 0) {
+      setActivePage(index);
+      return;
     }
   }
 }
@@ -152,8 +151,8 @@ void zpDLumenixSDKInstallerSheet::onHelp() {
   if (active == nullptr) return;
   const std::string& key = active->uiDlgName;
   const components::ComponentRow row =
-      components::help_files::makeHelpFileRow(key, titleOfKey(key), services_.applicationFolder);
-  DHelp2 help(titleOfKey(key), row, services_.sessions);
+      components::help_files::makeHelpFileRow(key, wizard::displayTitleOfKey(key), services_.applicationFolder);
+  DHelp2 help(wizard::displayTitleOfKey(key), row, services_.sessions);
   help.doModal(hwnd());
 }
 
@@ -225,12 +224,12 @@ int zpDLumenixSDKInstallerSheet::launchInstallerFile(const char* path, HWND owne
 // --- Upgrade check ---------------------------------------------------------------------
 
 void zpDLumenixSDKInstallerSheet::startUpgradeCheck() {
-  wizard::UpgradeChecker* checker = services_.upgradeChecker;
+  std::shared_ptr<wizard::UpgradeChecker> checker = services_.upgradeChecker;
   if (checker == nullptr || hwnd() == nullptr) return;
-  InstallerUpgradeInfo* channels[] = {services_.releaseUpgradeInfo, services_.betaUpgradeInfo};
+  const std::shared_ptr<InstallerUpgradeInfo> channels[] = {services_.releaseUpgradeInfo, services_.betaUpgradeInfo};
   upgradeCheck_.start(hwnd(), [checker, channels](ui::WorkerContext& context) {
     try {
-      for (InstallerUpgradeInfo* channel : channels) {
+      for (const std::shared_ptr<InstallerUpgradeInfo>& channel : channels) {
         if (channel == nullptr || context.stopRequested()) continue;
         checker->checkForUpgrade(*channel, context);
         if (!context.stopRequested() && channel->state == 2) {

@@ -45,10 +45,8 @@ class zpDPropertyPageBase : public ui::WizardPage {
   // The page's key (set by each page's constructor).
   std::string uiDlgName;
   const std::string& pageTitle() const { return title(); }
-  const std::string& headerText() const { return headerText_; }
 
   components::hnInstallManagerBase& installManager() { return *installManager_; }
-  bool rowsBuilt() const { return rowsBuilt_; }
   // buildComponentRows the first time only (also for a page never shown).
   void buildRowsOnce();
 

@@ -8,6 +8,7 @@
 // Everything here is borrowed and outlives the sheet. Tests hand in scripted
 // versions.
 
+#include <memory>
 #include <string>
 
 #include "components/component_operations.h"
@@ -66,10 +67,12 @@ struct WizardServices {
   components::InstallSessions& sessions;
   components::version_listing::InstalledBuildProbes& buildProbes;
   PythonStartupSteps& pythonSteps;
-  // Both may be null: no check runs then.
-  UpgradeChecker* upgradeChecker = nullptr;
-  InstallerUpgradeInfo* releaseUpgradeInfo = nullptr;
-  InstallerUpgradeInfo* betaUpgradeInfo = nullptr;
+  // Null: no check runs. The check and its channels are shared with the
+  // check's thread, which may outlive the wizard when it does not stop in
+  // time.
+  std::shared_ptr<UpgradeChecker> upgradeChecker;
+  std::shared_ptr<InstallerUpgradeInfo> releaseUpgradeInfo;
+  std::shared_ptr<InstallerUpgradeInfo> betaUpgradeInfo;
   std::string applicationFolder;
   bool applicationFolderWritable = false;
   // Where the upgrade dialog left a newer installer and the name it is to

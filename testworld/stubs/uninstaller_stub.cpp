@@ -16,10 +16,34 @@ namespace {
 // Nobody may be there to answer: after this long the stub answers itself.
 constexpr DWORD kDialogTimeoutMs = 60000;
 
+struct OwnWindowSearch {
+  const wchar_t* title;
+  HWND found;
+};
+
+BOOL CALLBACK matchOwnWindow(HWND window, LPARAM parameter) {
+  auto* wanted = reinterpret_cast<OwnWindowSearch*>(parameter);
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  wchar_t text[256] = {};
+  if (process != GetCurrentProcessId() || GetWindowTextW(window, text, 256) == 0) return TRUE;
+  if (lstrcmpW(text, wanted->title) != 0) return TRUE;
+  wanted->found = window;
+  return FALSE;
+}
+
+// A top-level window of this process with `title` (another stub's box of the
+// same title is left alone).
+HWND findOwnWindow(const wchar_t* title) {
+  OwnWindowSearch search{title, nullptr};
+  EnumWindows(matchOwnWindow, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
 void answerLater(const wchar_t* title, WPARAM command) {
   std::thread([title, command] {
     Sleep(kDialogTimeoutMs);
-    if (HWND window = FindWindowW(nullptr, title)) PostMessageW(window, WM_COMMAND, command, 0);
+    if (HWND window = findOwnWindow(title)) PostMessageW(window, WM_COMMAND, command, 0);
   }).detach();
 }
 

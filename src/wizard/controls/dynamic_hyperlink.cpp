@@ -31,7 +31,6 @@ DDynamicHyperlink::DDynamicHyperlink()
 DDynamicHyperlink::~DDynamicHyperlink() {
   if (hwnd() != nullptr && IsWindow(hwnd())) DestroyWindow(hwnd());
   if (font_ != nullptr) DeleteObject(font_);
-  if (cursor_ != nullptr) DestroyCursor(cursor_);
 }
 
 bool DDynamicHyperlink::Create(const char* text, DWORD style, const RECT& rect, HWND parent, const std::string& url,
@@ -65,24 +64,29 @@ bool DDynamicHyperlink::subclassDlgItem(int id, HWND dialog, const std::string& 
 void DDynamicHyperlink::prepareWindow() {
   if (font_ != nullptr) SendMessageA(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
   fitToText();
-  if (cursor_ == nullptr) loadHandCursor();
 }
 
-void DDynamicHyperlink::loadHandCursor() {
-  char folder[MAX_PATH + 1] = {};
-  const UINT length = GetWindowsDirectoryA(folder, MAX_PATH);
-  if (length > 0 && length < MAX_PATH) {
-    const std::string path = std::string(folder) + "\\winhlp32.exe";
-    // Only its resources are wanted: never run the module's code.
-    HMODULE module = LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    if (module != nullptr) {
-      HCURSOR hand = LoadCursorA(module, MAKEINTRESOURCEA(kHandCursorResource));
-      if (hand != nullptr) cursor_ = CopyCursor(hand);
-      FreeLibrary(module);
+HCURSOR DDynamicHyperlink::cursor() {
+  // One copy for every link of the program, loaded on first use and kept.
+  static const HCURSOR hand = [] {
+    HCURSOR copy = nullptr;
+    char folder[MAX_PATH + 1] = {};
+    const UINT length = GetWindowsDirectoryA(folder, MAX_PATH);
+    if (length > 0 && length < MAX_PATH) {
+      const std::string path = std::string(folder) + "\\winhlp32.exe";
+      // Only its resources are wanted: never run the module's code.
+      HMODULE module = LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+      if (module != nullptr) {
+        HCURSOR found = LoadCursorA(module, MAKEINTRESOURCEA(kHandCursorResource));
+        if (found != nullptr) copy = CopyCursor(found);
+        FreeLibrary(module);
+      }
     }
-  }
-  // Systems without the old viewer have the same hand built in.
-  if (cursor_ == nullptr) cursor_ = CopyCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND)));
+    // Systems without the old viewer have the same hand built in.
+    if (copy == nullptr) copy = CopyCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND)));
+    return copy;
+  }();
+  return hand;
 }
 
 void DDynamicHyperlink::fitToText() {
@@ -124,8 +128,8 @@ void DDynamicHyperlink::onLinkClicked() {
 bool DDynamicHyperlink::onControlMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   switch (message) {
     case WM_SETCURSOR:
-      if (cursor_ == nullptr) return false;
-      SetCursor(cursor_);
+      if (cursor() == nullptr) return false;
+      SetCursor(cursor());
       result = TRUE;
       return true;
     case WM_ERASEBKGND: {

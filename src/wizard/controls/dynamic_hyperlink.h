@@ -35,7 +35,8 @@ class DDynamicHyperlink : public SubclassedControl {
   const std::string& url() const { return url_; }
   void setUrl(std::string url) { url_ = std::move(url); }
   COLORREF textColour() const { return textColour_; }
-  HCURSOR cursor() const { return cursor_; }
+  // The classic hand, shared by every link.
+  static HCURSOR cursor();
 
   // Sizes the label to its text in its font, keeping the edge its alignment
   // names (left, right, or centred; top, or centred with SS_CENTERIMAGE).
@@ -51,10 +52,8 @@ class DDynamicHyperlink : public SubclassedControl {
 
  private:
   void prepareWindow();
-  void loadHandCursor();
 
   COLORREF textColour_;
   std::string url_;
   HFONT font_ = nullptr;
-  HCURSOR cursor_ = nullptr;
 };

@@ -13,25 +13,6 @@
 #include "wizard/controls/dynamic_button.h"
 
 namespace controls_test {
-namespace {
-
-// The program starts GDI+ in its application object; the tests start it once
-// for the whole binary.
-class GdiplusEnvironment : public testing::Environment {
- public:
-  void SetUp() override {
-    Gdiplus::GdiplusStartupInput input;
-    ASSERT_EQ(Gdiplus::GdiplusStartup(&token_, &input, nullptr), Gdiplus::Ok);
-  }
-  void TearDown() override { Gdiplus::GdiplusShutdown(token_); }
-
- private:
-  ULONG_PTR token_ = 0;
-};
-
-[[maybe_unused]] testing::Environment* const g_gdiplus = testing::AddGlobalTestEnvironment(new GdiplusEnvironment);
-
-}  // namespace
 
 TestPage::TestPage() : ui::Dialog(IDD_CT_PAGE) {}
 

@@ -231,7 +231,6 @@ TEST_F(HyperlinkLabelTest, AClickOpensTheAddressAndAFailureShowsTheError) {
   ASSERT_TRUE(link.Create("Online Help", SS_LEFT, rect, page_.hwnd(), "https://docs.example/en/latest/", font_,
                           IDC_CT_LINK));
   EXPECT_EQ(link.url(), "https://docs.example/en/latest/");
-  EXPECT_EQ(link.textColour(), readableLinkColour(GetSysColor(COLOR_HOTLIGHT), GetSysColor(COLOR_BTNFACE)));
   EXPECT_NE(link.cursor(), nullptr);
   LOGFONTA used{};
   GetObjectA(reinterpret_cast<HFONT>(SendMessageA(link.hwnd(), WM_GETFONT, 0, 0)), sizeof(used), &used);
@@ -322,7 +321,6 @@ TEST_F(HyperlinkLabelTest, TheNewVersionLinkShowsTheDialogOfItsChannel) {
   const RECT rect{20, 120, 270, 140};
   ASSERT_TRUE(beta.Create("Beta Installer Version Available", SS_LEFT, rect, page_.hwnd(), "http://host/", font_,
                           IDC_CT_LINK));
-  EXPECT_FALSE(IsWindowVisible(beta.hwnd())) << "created hidden, as the welcome page does";
   EXPECT_EQ(beta.channel(), UpgradeChannel::beta);
   SendMessageA(page_.hwnd(), WM_COMMAND, MAKEWPARAM(IDC_CT_LINK, STN_CLICKED), reinterpret_cast<LPARAM>(beta.hwnd()));
   DDynamicHyperlinkNewVersionAvailable::setShowNewVersionDialog(nullptr);

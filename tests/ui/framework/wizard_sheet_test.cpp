@@ -10,6 +10,7 @@
 
 #include "framework_test_ids.h"
 #include "platform/debug_log.h"
+#include "platform/ui/control.h"
 #include "platform/ui/wizard_page.h"
 #include "platform/ui/wizard_sheet.h"
 #include "support/ui_automation.h"
@@ -312,10 +313,7 @@ TEST_F(WizardSheetTest, TheSheetGrowsForItsNavigationBarAndHasAHelpButton) {
   EXPECT_EQ(sheet_.heightAfter - sheet_.heightBefore, 20);
   EXPECT_EQ(sheet_.backTopAfter - sheet_.backTopBefore, 23);
   ASSERT_NE(sheet_.homeButton, nullptr);
-  RECT home;
-  GetWindowRect(sheet_.homeButton, &home);
-  MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&home), 2);
-  EXPECT_EQ(home.top, sheet_.backTopAfter - 33);
+  EXPECT_EQ(ui::rectInParent(sheet_.homeButton).top, sheet_.backTopAfter - 33);
 
   HWND help = GetDlgItem(window_, ui::kWizardHelpButton);
   ASSERT_NE(help, nullptr);

@@ -10,6 +10,7 @@
 #include <string>
 #include <thread>
 
+#include "app/folders.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/worker.h"
 #include "resource_ids.h"
@@ -118,12 +119,12 @@ TEST_F(SessionDialogTest, RedownloadReplacesOnSuccessAndKeepsTheEarlierFileOnFai
   ASSERT_TRUE(sessiontest::setFault(served_.serverPath("again.bin"), "kind=status&code=500&count=1"));
   EXPECT_EQ(runSession(row, redownload).result, IDCANCEL);
   EXPECT_EQ(testsupport::readFile(paths.finalPath), "earlier bytes");
-  EXPECT_FALSE(sessions::pathExists(paths.backupPath));
+  EXPECT_FALSE(app::pathExists(paths.backupPath));
 
   EXPECT_EQ(runSession(row, redownload).result, IDOK);
   EXPECT_EQ(testsupport::readFile(paths.finalPath), "fresh bytes");
-  EXPECT_FALSE(sessions::pathExists(paths.backupPath));
-  EXPECT_FALSE(sessions::pathExists(paths.tempPath));
+  EXPECT_FALSE(app::pathExists(paths.backupPath));
+  EXPECT_FALSE(app::pathExists(paths.tempPath));
 }
 
 TEST_F(SessionDialogTest, ShowsItsCaptionTextsAndTheAnnouncedSize) {
@@ -183,7 +184,7 @@ TEST_F(SessionDialogTest, ErrorDialogTellsWhyWithTheUrl) {
     EXPECT_FALSE(outcome.userAborted);
     EXPECT_EQ(text, c.expected);
     EXPECT_EQ(shownUrl, url);
-    EXPECT_FALSE(sessions::pathExists(pathsOf(c.name).finalPath));
+    EXPECT_FALSE(app::pathExists(pathsOf(c.name).finalPath));
   }
 }
 
@@ -217,7 +218,7 @@ TEST_F(SessionDialogTest, AbortAsksAndOnlyYesEndsTheSessionAlsoWhileTheServerSta
   ASSERT_NE(yesPressedAt, 0u);
   EXPECT_LT(outcome.endedAt - yesPressedAt, 5000u) << "the stalled worker held the session";
   EXPECT_EQ(ui::Worker::detachedCount(), 0) << "the worker had to be left running";
-  EXPECT_FALSE(sessions::pathExists(pathsOf("stalled.bin").finalPath));
+  EXPECT_FALSE(app::pathExists(pathsOf("stalled.bin").finalPath));
 }
 
 TEST_F(SessionDialogTest, AFileThatCannotBeMovedIntoPlaceEndsTheInstallSession) {

@@ -89,7 +89,7 @@ TEST_F(SessionWorkerTest, ReportsAtMostOnceForEachFurther100KB) {
     EXPECT_EQ(kilobytes, c.kilobytes);
     EXPECT_EQ(run.totalKB, static_cast<long long>(c.bytes / 1024));
     EXPECT_TRUE(testsupport::readFile(job.paths.finalPath) == body);
-    EXPECT_FALSE(sessions::pathExists(job.paths.tempPath));
+    EXPECT_FALSE(app::pathExists(job.paths.tempPath));
   }
 }
 
@@ -176,7 +176,7 @@ TEST_F(SessionWorkerTest, FailuresEndWith103AndNeverPlaceAFile) {
     ASSERT_TRUE(run.ended);
     ASSERT_FALSE(run.codes.empty());
     EXPECT_EQ(run.codes.back(), 103);
-    EXPECT_FALSE(sessions::pathExists(job.paths.finalPath)) << "a failed fetch must not look downloaded";
+    EXPECT_FALSE(app::pathExists(job.paths.finalPath)) << "a failed fetch must not look downloaded";
   }
 }
 
@@ -223,7 +223,7 @@ TEST_F(SessionWorkerTest, StopEndsAWorkerWhoseServerStallsMidBody) {
   EXPECT_TRUE(worker.stop()) << "the worker had to be left running";
   EXPECT_LT(GetTickCount64() - before, 5000u);
   EXPECT_EQ(ui::Worker::detachedCount(), 0);
-  EXPECT_FALSE(sessions::pathExists(job.paths.finalPath));
+  EXPECT_FALSE(app::pathExists(job.paths.finalPath));
 }
 
 }  // namespace

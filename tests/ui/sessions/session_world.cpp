@@ -47,10 +47,14 @@ LRESULT CALLBACK recorderProc(HWND window, UINT message, WPARAM wParam, LPARAM l
 }  // namespace
 
 std::string serverAddress() {
-  std::ifstream in(testsupport::toWindowsPath(SESSION_FILE_SERVER_ADDRESS_FILE));
-  std::string address;
-  std::getline(in, address);
-  while (!address.empty() && (address.back() == '\r' || address.back() == ' ')) address.pop_back();
+  // The run's server keeps its address for the whole run.
+  static const std::string address = [] {
+    std::ifstream in(testsupport::toWindowsPath(SESSION_FILE_SERVER_ADDRESS_FILE));
+    std::string line;
+    std::getline(in, line);
+    while (!line.empty() && (line.back() == '\r' || line.back() == ' ')) line.pop_back();
+    return line;
+  }();
   return address;
 }
 

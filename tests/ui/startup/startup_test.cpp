@@ -15,7 +15,6 @@ TEST(Startup, WizardShowsItsCaptionAndCancelEndsTheProgramWithZero) {
 
   HWND wizard = testsupport::waitForWindow(kCaption, 30000, installer.pid());
   ASSERT_NE(wizard, nullptr) << "no wizard window captioned \"" << kCaption << "\"";
-  EXPECT_EQ(testsupport::windowText(wizard), kCaption);
 
   ASSERT_TRUE(testsupport::clickControl(wizard, IDCANCEL));
   DWORD exitCode = 1234;

@@ -177,19 +177,19 @@ TEST_F(PageBaseSessionTest, AnUpgradeAnnouncementDuringAnOperationWaitsUntilItHa
 }
 
 TEST_F(PageBaseSessionTest, AnAnnouncedUpgradeActivatesThePageAgain) {
-  world_.services.upgradeChecker = &world_.upgradeChecker;
-  world_.upgradeChecker.announce = true;
+  world_.services.upgradeChecker = world_.upgradeChecker;
+  world_.upgradeChecker->announce = true;
   start();
   // Release and beta both announce.
   EXPECT_TRUE(wizardtest::waitUntil([&] { return page_.activations >= 3; }, 10000)) << page_.activations;
-  EXPECT_EQ(world_.release.state, 2);
+  EXPECT_EQ(world_.release->state, 2);
 }
 
 TEST_F(PageBaseSessionTest, ClosingWhileTheUpgradeCheckHangsTakesAboutFiveSeconds) {
-  world_.services.upgradeChecker = &world_.upgradeChecker;
-  world_.upgradeChecker.hang = true;
+  world_.services.upgradeChecker = world_.upgradeChecker;
+  world_.upgradeChecker->hang = true;
   start();
-  ASSERT_TRUE(wizardtest::waitUntil([&] { return world_.upgradeChecker.checks > 0; }, 10000));
+  ASSERT_TRUE(wizardtest::waitUntil([&] { return world_.upgradeChecker->checks > 0; }, 10000));
 
   const DWORD closing = GetTickCount();
   ASSERT_TRUE(running_->click(IDCANCEL));
@@ -198,8 +198,8 @@ TEST_F(PageBaseSessionTest, ClosingWhileTheUpgradeCheckHangsTakesAboutFiveSecond
   EXPECT_GE(elapsed, 4000u);
   EXPECT_LE(elapsed, 8000u);
 
-  // Let the left-behind check finish before its channels go.
-  world_.upgradeChecker.hang = false;
+  // The left-behind check keeps its share of the channels; let it end.
+  world_.upgradeChecker->hang = false;
   EXPECT_TRUE(wizardtest::waitUntil([] { return ui::Worker::detachedCount() == 0; }, 10000));
 }
 

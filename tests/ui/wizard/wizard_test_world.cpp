@@ -39,21 +39,9 @@ void ScriptedUpgradeChecker::checkForUpgrade(InstallerUpgradeInfo& channel, ui::
   channel.state = announce ? 2 : 1;
 }
 
-namespace {
-
-ScriptedUpgradeChecker& processWideChecker() {
-  static ScriptedUpgradeChecker* checker = new ScriptedUpgradeChecker();
-  return *checker;
-}
-
-}  // namespace
-
 World::World(const char* pythonSelection)
-    : upgradeChecker(processWideChecker()),
-      services{operations, sessions, probes, pythonSteps, nullptr, &release, &beta, "C:\\zephrion-wizard-test",
+    : services{operations, sessions, probes, pythonSteps, nullptr, release, beta, "C:\\zephrion-wizard-test",
                true, &downloadedInstallerPath, &downloadedInstallerFileName} {
-  upgradeChecker.hang = false;
-  upgradeChecker.announce = false;
   const std::string unixRoot = testsupport::freshUnixSandbox("wizard");
   EXPECT_FALSE(unixRoot.empty());
   documents_ = std::make_unique<testsupport::ScratchDocuments>(testsupport::toWindowsPath(unixRoot) + "\\Docs");

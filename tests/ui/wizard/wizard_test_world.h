@@ -100,10 +100,12 @@ class World {
   FakeSessions sessions;
   NoProbes probes;
   RecordingPythonSteps pythonSteps;
-  // Lives as long as the process: a hung check may outlive the test.
-  ScriptedUpgradeChecker& upgradeChecker;
-  InstallerUpgradeInfo release{"http://127.0.0.1:9/760UpgradeInfo.ini.txt", "760UpgradeInfo.ini.txt"};
-  InstallerUpgradeInfo beta{"http://127.0.0.1:9/760UpgradeInfoBeta.ini.txt", "760UpgradeInfoBeta.ini.txt"};
+  // Shared with the sheet's check, which may outlive the test when it hangs.
+  std::shared_ptr<ScriptedUpgradeChecker> upgradeChecker = std::make_shared<ScriptedUpgradeChecker>();
+  std::shared_ptr<InstallerUpgradeInfo> release =
+      std::make_shared<InstallerUpgradeInfo>("http://127.0.0.1:9/760UpgradeInfo.ini.txt", "760UpgradeInfo.ini.txt");
+  std::shared_ptr<InstallerUpgradeInfo> beta = std::make_shared<InstallerUpgradeInfo>(
+      "http://127.0.0.1:9/760UpgradeInfoBeta.ini.txt", "760UpgradeInfoBeta.ini.txt");
   std::string downloadedInstallerPath;
   std::string downloadedInstallerFileName;
   wizard::WizardServices services;

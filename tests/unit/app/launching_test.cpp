@@ -8,6 +8,7 @@
 #include "platform/debug_log.h"
 #include "support/test_files.h"
 #include "support/process.h"
+#include "support/waiting.h"
 
 namespace {
 
@@ -17,13 +18,9 @@ using testsupport::writeFile;
 
 // Waits until the logging stub has written something.
 std::string waitForLog(const std::string& path, DWORD timeoutMs = 15000) {
-  const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-  while (GetTickCount64() < deadline) {
-    const std::string text = readFile(path);
-    if (!text.empty()) return text;
-    Sleep(50);
-  }
-  return {};
+  std::string text;
+  testsupport::waitUntil([&] { return !(text = readFile(path)).empty(); }, timeoutMs);
+  return text;
 }
 
 std::vector<std::string> shortcutsIn(const std::string& folder) {

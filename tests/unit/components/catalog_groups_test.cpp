@@ -248,11 +248,9 @@ TEST(CatalogGroupsTest, HelpFilesFollowTheTopicsInOrder) {
 }
 
 TEST(CatalogGroupsTest, HelpRowNamesUseThePageTitleAndFilesTheKey) {
-  const auto entries = components::help_files::helpFileEntries([](std::string_view key) {
-    return key == "Resources" ? std::string("Zephrion Vision Resources") : std::string(key);
-  });
-  EXPECT_EQ(entries[1].name, "Zephrion Vision Software Help File - Zephrion Vision Resources");
-  EXPECT_EQ(entries[1].fileName, "760Help - Resources.rtf");
+  const CatalogEntry entry = components::help_files::helpFileEntry("Resources", "Zephrion Vision Resources");
+  EXPECT_EQ(entry.name, "Zephrion Vision Software Help File - Zephrion Vision Resources");
+  EXPECT_EQ(entry.fileName, "760Help - Resources.rtf");
 
   // The help window asks for any page, also one without a topic of its own.
   const components::ComponentRow row =

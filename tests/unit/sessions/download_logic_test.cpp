@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "app/folders.h"
 #include "components/install_manager.h"
 #include "sessions/download_categories.h"
 #include "sessions/download_failure_text.h"
@@ -90,12 +91,6 @@ class DownloadFolderTest : public testing::Test {
   sessions::DownloadPaths paths_;
 };
 
-TEST_F(DownloadFolderTest, PathsCarryTheirSuffixes) {
-  EXPECT_EQ(paths_.tempPath, paths_.finalPath + "tmp");
-  EXPECT_EQ(paths_.backupPath, paths_.finalPath + "bk");
-  EXPECT_EQ(paths_.finalPath.substr(paths_.finalPath.size() - 10), "\\setup.exe");
-}
-
 TEST_F(DownloadFolderTest, MoveReplacingNeedsASourceAndReplacesAReadOnlyTarget) {
   EXPECT_FALSE(sessions::moveReplacing(paths_.finalPath, paths_.tempPath));
   testsupport::writeFile(paths_.finalPath, "old");
@@ -103,21 +98,21 @@ TEST_F(DownloadFolderTest, MoveReplacingNeedsASourceAndReplacesAReadOnlyTarget) 
   testsupport::writeFile(paths_.tempPath, "new");
   EXPECT_TRUE(sessions::moveReplacing(paths_.finalPath, paths_.tempPath));
   EXPECT_EQ(testsupport::readFile(paths_.finalPath), "new");
-  EXPECT_FALSE(sessions::pathExists(paths_.tempPath));
+  EXPECT_FALSE(app::pathExists(paths_.tempPath));
 }
 
 TEST_F(DownloadFolderTest, RestoreBringsTheBackupBackOnlyWhenNothingNewArrived) {
   testsupport::writeFile(paths_.backupPath, "earlier");
   sessions::restoreBackup(paths_);
   EXPECT_EQ(testsupport::readFile(paths_.finalPath), "earlier");
-  EXPECT_FALSE(sessions::pathExists(paths_.backupPath));
+  EXPECT_FALSE(app::pathExists(paths_.backupPath));
 
   testsupport::writeFile(paths_.backupPath, "earlier");
   SetFileAttributesA(paths_.backupPath.c_str(), FILE_ATTRIBUTE_READONLY);
   testsupport::writeFile(paths_.finalPath, "fresh");
   sessions::restoreBackup(paths_);
   EXPECT_EQ(testsupport::readFile(paths_.finalPath), "fresh");
-  EXPECT_FALSE(sessions::pathExists(paths_.backupPath));
+  EXPECT_FALSE(app::pathExists(paths_.backupPath));
 }
 
 TEST_F(DownloadFolderTest, DeleteDownloadedFilesRemovesBothAndClearsReadOnly) {
@@ -126,8 +121,8 @@ TEST_F(DownloadFolderTest, DeleteDownloadedFilesRemovesBothAndClearsReadOnly) {
   testsupport::writeFile(paths_.tempPath, "y");
   SetFileAttributesA(paths_.finalPath.c_str(), FILE_ATTRIBUTE_READONLY);
   EXPECT_TRUE(sessions::deleteDownloadedFiles(paths_));
-  EXPECT_FALSE(sessions::pathExists(paths_.finalPath));
-  EXPECT_FALSE(sessions::pathExists(paths_.tempPath));
+  EXPECT_FALSE(app::pathExists(paths_.finalPath));
+  EXPECT_FALSE(app::pathExists(paths_.tempPath));
 }
 
 DownloadComponent componentNamed(const std::string& name, int row) {
