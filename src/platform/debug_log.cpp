@@ -39,7 +39,7 @@ void appendToLogFile(const char* line) {
 
 }  // namespace
 
-std::string debugLogFilePath() {
+const std::string& debugLogFilePath() {
   // Found once: every line would otherwise ask for the temporary path again,
   // and the log stays in one place for the whole run.
   static const std::string path = [] {

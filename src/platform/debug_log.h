@@ -21,7 +21,7 @@ void debugOutput(const std::string& line);
 void debugOutputF(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
 // Full path of the log file ("" when the temporary folder is unknown).
-std::string debugLogFilePath();
+const std::string& debugLogFilePath();
 
 // In-memory capture of the lines, for tests. Lines are kept only between
 // startCapture() and stopCapture().

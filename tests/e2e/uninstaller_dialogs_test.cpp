@@ -9,6 +9,7 @@
 
 #include "e2e/world_helpers.h"
 #include "support/process.h"
+#include "support/ui_automation.h"
 
 namespace {
 
@@ -39,14 +40,6 @@ std::string uninstallerWith(const std::string& manifest, const std::string& fold
   return path;
 }
 
-HWND waitForTitle(const char* title, DWORD timeoutMs) {
-  for (DWORD waited = 0; waited < timeoutMs; waited += 25) {
-    if (HWND window = FindWindowA(nullptr, title)) return window;
-    Sleep(25);
-  }
-  return nullptr;
-}
-
 class UninstallerDialogsTest : public testing::Test {
  protected:
   void SetUp() override {
@@ -66,10 +59,10 @@ class UninstallerDialogsTest : public testing::Test {
 TEST_F(UninstallerDialogsTest, RemovesOnYesAndWaitsToBeClosed) {
   testsupport::ChildProcess child;
   ASSERT_TRUE(child.start(uninstaller_, "-u \"C:\\Python27\\package-wininst.log\""));
-  HWND confirm = waitForTitle("Please confirm", 10000);
+  HWND confirm = testsupport::waitForWindow("Please confirm", 10000, child.pid());
   ASSERT_NE(nullptr, confirm);
   PostMessageA(confirm, WM_COMMAND, IDYES, 0);
-  HWND finished = waitForTitle("Uninstall Finished!", 10000);
+  HWND finished = testsupport::waitForWindow("Uninstall Finished!", 10000, child.pid());
   ASSERT_NE(nullptr, finished);
   EXPECT_FALSE(world::registryKeyExists(HKEY_CURRENT_USER, kKey));
   EXPECT_FALSE(child.waitForExit(300)) << "ended before \"Uninstall Finished!\" was closed";
@@ -80,7 +73,7 @@ TEST_F(UninstallerDialogsTest, RemovesOnYesAndWaitsToBeClosed) {
 TEST_F(UninstallerDialogsTest, KeepsEverythingOnNo) {
   testsupport::ChildProcess child;
   ASSERT_TRUE(child.start(uninstaller_, "-u"));
-  HWND confirm = waitForTitle("Please confirm", 10000);
+  HWND confirm = testsupport::waitForWindow("Please confirm", 10000, child.pid());
   ASSERT_NE(nullptr, confirm);
   PostMessageA(confirm, WM_COMMAND, IDNO, 0);
   DWORD exitCode = 0;
