@@ -103,8 +103,10 @@ bool hnInstallManagerBase::hasErrorStatus(std::uint32_t first, std::uint32_t las
 int hnInstallManagerBase::listInstalledVersions(std::uint32_t last) {
   if (last >= rows_.size()) return -1;
   bool allListed = true;
+  // Rows of one family share their builds: each probe is asked once a pass.
+  version_listing::RememberingBuildProbes remembered(buildProbes_);
   for (std::uint32_t index = 0; index <= last; ++index) {
-    if (version_listing::listInstalledBuilds(*rows_[index], buildProbes_) == version_listing::ListingResult::Failed) {
+    if (version_listing::listInstalledBuilds(*rows_[index], remembered) == version_listing::ListingResult::Failed) {
       allListed = false;
     }
   }

@@ -176,31 +176,12 @@ const Family* familyOf(std::string_view rowName) {
   return nullptr;
 }
 
-// Asks pip once per package for one listing: the OpenCV family names the
-// same two packages three times each.
-class PipVersions {
- public:
-  explicit PipVersions(InstalledBuildProbes& probes) : probes_(probes) {}
-
-  const std::string& of(std::string_view package) {
-    auto found = versions_.find(package);
-    if (found == versions_.end()) {
-      found = versions_.emplace(std::string(package), probes_.python27PackageVersion(package)).first;
-    }
-    return found->second;
-  }
-
- private:
-  InstalledBuildProbes& probes_;
-  std::map<std::string, std::string, std::less<>> versions_;
-};
-
-bool isBuildPresent(const BuildProbe& build, InstalledBuildProbes& probes, PipVersions& pipVersions) {
+bool isBuildPresent(const BuildProbe& build, InstalledBuildProbes& probes) {
   switch (build.kind) {
     case ProbeKind::UninstallDisplayName:
       return probes.uninstallDisplayNameEquals(build.key, build.expected);
     case ProbeKind::Python27PipVersion: {
-      const std::string& version = pipVersions.of(build.key);
+      const std::string version = probes.python27PackageVersion(build.key);
       if (version.empty()) return false;
       return version == build.expected ||
              (!build.acceptedPrefix.empty() && std::string_view(version).starts_with(build.acceptedPrefix));
@@ -214,6 +195,46 @@ bool isBuildPresent(const BuildProbe& build, InstalledBuildProbes& probes, PipVe
 }
 
 }  // namespace
+
+bool RememberingBuildProbes::uninstallDisplayNameEquals(std::string_view key, std::string_view displayName) {
+  const std::string question = std::string("uninstall|").append(key).append("|").append(displayName);
+  auto found = answers_.find(question);
+  if (found == answers_.end()) found = answers_.emplace(question, probes_.uninstallDisplayNameEquals(key, displayName)).first;
+  return found->second;
+}
+
+std::string RememberingBuildProbes::python27PackageVersion(std::string_view package) {
+  auto found = pipVersions_.find(package);
+  if (found == pipVersions_.end()) {
+    found = pipVersions_.emplace(std::string(package), probes_.python27PackageVersion(package)).first;
+  }
+  return found->second;
+}
+
+bool RememberingBuildProbes::runtimeFolderExists(std::string_view folderName) {
+  const std::string question = std::string("folder|").append(folderName);
+  auto found = answers_.find(question);
+  if (found == answers_.end()) found = answers_.emplace(question, probes_.runtimeFolderExists(folderName)).first;
+  return found->second;
+}
+
+bool RememberingBuildProbes::msiProductVersionIs(std::string_view productCode, std::string_view version) {
+  const std::string question = std::string("msi|").append(productCode).append("|").append(version);
+  auto found = answers_.find(question);
+  if (found == answers_.end()) found = answers_.emplace(question, probes_.msiProductVersionIs(productCode, version)).first;
+  return found->second;
+}
+
+bool RememberingBuildProbes::describePython36Builds(Python36Family family, std::string& text) {
+  auto found = python36Listings_.find(family);
+  if (found == python36Listings_.end()) {
+    Python36Listing listing{};
+    listing.result = probes_.describePython36Builds(family, listing.text);
+    found = python36Listings_.emplace(family, std::move(listing)).first;
+  }
+  text = found->second.text;
+  return found->second.result;
+}
 
 ListingResult listInstalledBuilds(ComponentRow& row, InstalledBuildProbes& probes) {
   const std::string statusText = row.statusText();
@@ -230,10 +251,11 @@ ListingResult listInstalledBuilds(ComponentRow& row, InstalledBuildProbes& probe
     return ListingResult::Listed;
   }
 
-  PipVersions pipVersions(probes);
+  // The OpenCV family names the same two packages three times each.
+  RememberingBuildProbes remembered(probes);
   std::string list;
   for (const BuildProbe& build : family->builds) {
-    if (!isBuildPresent(build, probes, pipVersions)) continue;
+    if (!isBuildPresent(build, remembered)) continue;
     if (!list.empty()) list += kBuildSeparator;
     list += build.buildName;
   }

@@ -8,6 +8,7 @@
 // probes that look at the computer come through InstalledBuildProbes, so the
 // listing is testable without the registry, pip or the runtime folder.
 
+#include <map>
 #include <string>
 #include <string_view>
 
@@ -49,6 +50,30 @@ class InstalledBuildProbes {
   // The builds of a Python 3.6 family that are present, joined with "; ", or
   // "Unknown". False when the listing could not be made.
   virtual bool describePython36Builds(Python36Family family, std::string& text) = 0;
+};
+
+// The probes of one listing pass over many rows, each asked at most once per
+// argument: a family's rows share their builds, and every answer may cost a
+// pip run, a registry read or a please-wait window.
+class RememberingBuildProbes final : public InstalledBuildProbes {
+ public:
+  explicit RememberingBuildProbes(InstalledBuildProbes& probes) : probes_(probes) {}
+
+  bool uninstallDisplayNameEquals(std::string_view key, std::string_view displayName) override;
+  std::string python27PackageVersion(std::string_view package) override;
+  bool runtimeFolderExists(std::string_view folderName) override;
+  bool msiProductVersionIs(std::string_view productCode, std::string_view version) override;
+  bool describePython36Builds(Python36Family family, std::string& text) override;
+
+ private:
+  struct Python36Listing {
+    bool result;
+    std::string text;
+  };
+  InstalledBuildProbes& probes_;
+  std::map<std::string, bool, std::less<>> answers_;
+  std::map<std::string, std::string, std::less<>> pipVersions_;
+  std::map<Python36Family, Python36Listing> python36Listings_;
 };
 
 enum class ListingResult {

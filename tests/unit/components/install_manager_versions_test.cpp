@@ -63,12 +63,16 @@ TEST_F(InstallManagerVersionsTest, EachFamilyListsItsBuildsInCatalogOrder) {
     EXPECT_EQ(manager_.listInstalledVersions(0), 1) << c.rowName;
     EXPECT_EQ(manager_.row(0)->message(), c.expected) << c.rowName;
   }
-  // The OpenCV family asked pip once per package, not once per build.
+  // One pass asks pip once per package, not once per build or per row: two
+  // OpenCV rows (two packages) and a numpy row; and lists a Python 3.6
+  // family once for its two rows.
   probes_ = ScriptedBuildProbes();
-  useRows({"OpenCV 3.0.0"});
-  manager_.row(0)->setStatusText("Multiple Versions");
-  manager_.listInstalledVersions(0);
-  EXPECT_EQ(probes_.pipQueries, 2);
+  useRows({"OpenCV 3.0.0", "OpenCV 3.4.0", "numpy-1.10.2-python2.7", "numpy-1.16.4-cp36-cp36m-win32",
+           "numpy-1.15.4-cp36-none-win32"});
+  for (std::uint32_t i = 0; i < manager_.rowCount(); ++i) manager_.row(i)->setStatusText("Multiple Versions");
+  EXPECT_EQ(manager_.listInstalledVersions(manager_.rowCount() - 1), 1);
+  EXPECT_EQ(probes_.pipQueries, 3);
+  EXPECT_EQ(probes_.python36Asked, std::vector<Python36Family>{Python36Family::Numpy});
 }
 
 TEST_F(InstallManagerVersionsTest, OnlyMismatchedRowsAreListedAndUnknownFamiliesFail) {
