@@ -32,6 +32,8 @@ struct BuildProbe {
 };
 
 struct Family {
+  // The Python 3.6 families' rows; a family with builds is made of the rows
+  // its builds name.
   std::span<const std::string_view> members;
   std::span<const BuildProbe> builds;             // Python 2.7 and other families
   std::optional<Python36Family> python36 = {};    // families listed by the Python 3.6 operations
@@ -39,28 +41,17 @@ struct Family {
 
 // --- Python 2.7 families ----------------------------------------------------
 
-constexpr std::string_view kPywin32Members[] = {
-    names::kPywin32_219Win32Py2_7, names::kPywin32_221Win32Py2_7, names::kPywin32_223Win32Py2_7};
 constexpr BuildProbe kPywin32Builds[] = {
     {names::kPywin32_219Win32Py2_7, ProbeKind::UninstallDisplayName, "pywin32-py2.7", "Python 2.7 pywin32-219"},
     {names::kPywin32_221Win32Py2_7, ProbeKind::UninstallDisplayName, "pywin32-py2.7", "Python 2.7 pywin32-221"},
     {names::kPywin32_223Win32Py2_7, ProbeKind::UninstallDisplayName, "pywin32-py2.7", "Python 2.7 pywin32-223"},
 };
 
-constexpr std::string_view kPyserialMembers[] = {names::kPyserial2_7Win32, names::kPyserial3_4Py2Py3NoneAny};
 constexpr BuildProbe kPyserialBuilds[] = {
     {names::kPyserial2_7Win32, ProbeKind::UninstallDisplayName, "pyserial-py2.7", "Python 2.7 pyserial-2.7"},
     {names::kPyserial3_4Py2Py3NoneAny, ProbeKind::Python27PipVersion, "pyserial", "3.4"},
 };
 
-constexpr std::string_view kNumpyMembers[] = {
-    names::kNumpy1_10_2Python2_7,
-    names::kNumpy1_14_0PlusMklCp27Cp27MWin32,
-    names::kNumpy1_14_5PlusMklCp27Cp27MWin32,
-    names::kNumpy1_15_1PlusMklCp27Cp27MWin32,
-    names::kNumpy1_16_4Cp27Cp27MWin32,
-    names::kNumpy1_16_4PlusMklCp27Cp27MWin32,
-};
 constexpr BuildProbe kNumpyBuilds[] = {
     {names::kNumpy1_10_2Python2_7, ProbeKind::UninstallDisplayName, "numpy-py2.7", "Python 2.7 numpy-1.10.2"},
     {names::kNumpy1_14_0PlusMklCp27Cp27MWin32, ProbeKind::Python27PipVersion, "numpy", "1.14.0+mkl"},
@@ -70,12 +61,6 @@ constexpr BuildProbe kNumpyBuilds[] = {
     {names::kNumpy1_16_4PlusMklCp27Cp27MWin32, ProbeKind::Python27PipVersion, "numpy", "1.16.4+mkl"},
 };
 
-constexpr std::string_view kScipyMembers[] = {
-    names::kScipy0_16_1Python2_7,
-    names::kScipy1_0_0Cp27Cp27MWin32,
-    names::kScipy1_1_0Cp27Cp27MWin32,
-    names::kScipy1_2_2Cp27Cp27MWin32,
-};
 constexpr BuildProbe kScipyBuilds[] = {
     {names::kScipy0_16_1Python2_7, ProbeKind::UninstallDisplayName, "scipy-py2.7", "Python 2.7 scipy-0.16.1"},
     {names::kScipy1_0_0Cp27Cp27MWin32, ProbeKind::Python27PipVersion, "scipy", "1.0.0"},
@@ -83,21 +68,6 @@ constexpr BuildProbe kScipyBuilds[] = {
     {names::kScipy1_2_2Cp27Cp27MWin32, ProbeKind::Python27PipVersion, "scipy", "1.2.2"},
 };
 
-constexpr std::string_view kOpencvMembers[] = {
-    names::kOpenCV2_4_9Python27,
-    names::kOpenCV3_0_0,
-    names::kOpenCV3_1_0,
-    names::kOpenCV3_2_0,
-    names::kOpenCV3_3_0,
-    names::kOpenCV3_3_1,
-    names::kOpenCV3_4_0,
-    names::kOpencvContribPython3_4_3_18Cp27Cp27MWin32,
-    names::kOpencvContribPython4_1_0_25Cp27Cp27MWin32,
-    names::kOpencvContribPython4_2_0_32Cp27Cp27MWin32,
-    names::kOpencvPython3_4_3_18Cp27Cp27MWin32,
-    names::kOpencvPython4_1_0_25Cp27Cp27MWin32,
-    names::kOpencvPython4_2_0_32Cp27Cp27MWin32,
-};
 constexpr BuildProbe kOpencvBuilds[] = {
     {names::kOpenCV2_4_9Python27, ProbeKind::RuntimeFolder, "OpenCV249Py27"},
     {names::kOpenCV3_0_0, ProbeKind::RuntimeFolder, "OpenCV300"},
@@ -114,7 +84,6 @@ constexpr BuildProbe kOpencvBuilds[] = {
     {names::kOpencvPython4_2_0_32Cp27Cp27MWin32, ProbeKind::Python27PipVersion, "opencv-python", "4.2.0.32"},
 };
 
-constexpr std::string_view kMySqlMembers[] = {names::kMySQLPython1_2_4B4Win32Py2_7};
 constexpr BuildProbe kMySqlBuilds[] = {
     {names::kMySQLPython1_2_4B4Win32Py2_7, ProbeKind::UninstallDisplayName, "MySQL-python-py2.7",
      "Python 2.7 MySQL-python-1.2.4b4"},
@@ -122,7 +91,6 @@ constexpr BuildProbe kMySqlBuilds[] = {
 
 // --- Other families -----------------------------------------------------------
 
-constexpr std::string_view kPaintNetMembers[] = {names::kPaintNet4_0_19, names::kPaintNet4_2_12};
 constexpr BuildProbe kPaintNetBuilds[] = {
     {names::kPaintNet4_0_19, ProbeKind::MsiProductVersion, "{F10AAD91-58DF-44EC-A647-810197141667}", "4.0.19"},
     {names::kPaintNet4_2_12, ProbeKind::MsiProductVersion, "{7ADB1B05-39DE-4888-A72D-D1F3A791D45F}", "4.2.12"},
@@ -151,13 +119,13 @@ constexpr std::string_view kPy36OpencvMembers[] = {
 constexpr std::string_view kPy36PythonnetMembers[] = {names::kPythonnet2_3_0Cp36Cp36MWin32};
 
 const Family kFamilies[] = {
-    {kPywin32Members, kPywin32Builds},
-    {kPyserialMembers, kPyserialBuilds},
-    {kNumpyMembers, kNumpyBuilds},
-    {kScipyMembers, kScipyBuilds},
-    {kOpencvMembers, kOpencvBuilds},
-    {kMySqlMembers, kMySqlBuilds},
-    {kPaintNetMembers, kPaintNetBuilds},
+    {{}, kPywin32Builds},
+    {{}, kPyserialBuilds},
+    {{}, kNumpyBuilds},
+    {{}, kScipyBuilds},
+    {{}, kOpencvBuilds},
+    {{}, kMySqlBuilds},
+    {{}, kPaintNetBuilds},
     {kPy36Pywin32Members, {}, Python36Family::Pywin32},
     {kPy36PyserialMembers, {}, Python36Family::Pyserial},
     {kPy36NumpyMembers, {}, Python36Family::Numpy},
@@ -168,9 +136,10 @@ const Family kFamilies[] = {
 
 const Family* familyOf(std::string_view rowName) {
   for (const Family& family : kFamilies) {
-    const bool member = std::any_of(family.members.begin(), family.members.end(), [rowName](std::string_view name) {
-      return catalog::namesEqualIgnoringCase(name, rowName);
-    });
+    const auto named = [rowName](std::string_view name) { return catalog::namesEqualIgnoringCase(name, rowName); };
+    const bool member =
+        std::any_of(family.members.begin(), family.members.end(), named) ||
+        std::any_of(family.builds.begin(), family.builds.end(), [&](const BuildProbe& b) { return named(b.buildName); });
     if (member) return &family;
   }
   return nullptr;
